@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "quillon/engine/form.h"
+
+namespace quillon {
+
+// A Form without a window: field texts in a map, messages collected in a list. It starts with the
+// texts a freshly started window shows. Used by tests, benchmarks and fuzz targets.
+class InMemoryForm final : public Form {
+public:
+    InMemoryForm();
+
+    std::string text(Field field) const override;
+    void setText(Field field, const std::string& text) override;
+    std::optional<SplineKind> selectedKind() const override { return kind_; }
+    void showMessage(const std::string& message) override { messages_.push_back(message); }
+
+    void selectKind(std::optional<SplineKind> kind) { kind_ = kind; }
+    const std::vector<std::string>& messages() const { return messages_; }
+    // Every write in order, as (field, text): the window reacts to each of them.
+    const std::vector<std::pair<Field, std::string>>& writes() const { return writes_; }
+    void forgetHistory();
+
+private:
+    std::map<Field, std::string> texts_;
+    std::optional<SplineKind> kind_ = SplineKind::External;
+    std::vector<std::string> messages_;
+    std::vector<std::pair<Field, std::string>> writes_;
+};
+
+}  // namespace quillon
