@@ -9,7 +9,7 @@ namespace quillon {
 // operation). Such a step writes nothing and the run goes on with its next step; the user is not
 // told. Thrown by `finiteOrFail` and `AInv2`, caught by the step wrapper of the run.
 class ArithmeticFailure final : public std::runtime_error {
-public:
+  public:
     ArithmeticFailure() : std::runtime_error("arithmetic failure") {}
 };
 

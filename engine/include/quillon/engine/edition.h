@@ -4,12 +4,12 @@ namespace quillon {
 
 // The rule differences of the two programs, as data, so that one calculation run serves both.
 struct Edition {
-    double toothMinimum;         // z must exceed it
-    double profileShiftBound;    // x up to +bound (shaft) or down to -bound (hub)
-    bool hasProfileShiftAmount;  // the x*m field exists and is written before the checks
-    bool formatsInputs;          // x as "0.00000" and dp as "0.000" at the end of a run
+    double toothMinimum;               // z must exceed it
+    double profileShiftBound;          // x up to +bound (shaft) or down to -bound (hub)
+    bool hasProfileShiftAmount;        // the x*m field exists and is written before the checks
+    bool formatsInputs;                // x as "0.00000" and dp as "0.000" at the end of a run
     bool formatsPinMeasurementAtOnce;  // M as "0.000" as soon as it is computed
-    bool handsOffToDeviation;    // the deviation calculation follows every run
+    bool handsOffToDeviation;          // the deviation calculation follows every run
 
     // quillon: tolerances, z > 2, -0.07 <= x <= 0.77 for shafts.
     static constexpr Edition tolerance() { return {2.0, 0.77, false, true, false, true}; }

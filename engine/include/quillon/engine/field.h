@@ -34,9 +34,10 @@ enum class Field {
 };
 
 inline constexpr std::array kAllFields = {
-    Field::z,  Field::m,  Field::alpha, Field::haStar, Field::beta, Field::x,  Field::cn,
-    Field::dp, Field::d,  Field::da,    Field::df,     Field::db,   Field::ha, Field::hf,
-    Field::h,  Field::W,  Field::M,     Field::xm,     Field::grade, Field::seriesLetter,
+    Field::z,  Field::m,  Field::alpha, Field::haStar, Field::beta,
+    Field::x,  Field::cn, Field::dp,    Field::d,      Field::da,
+    Field::df, Field::db, Field::ha,    Field::hf,     Field::h,
+    Field::W,  Field::M,  Field::xm,    Field::grade,  Field::seriesLetter,
 };
 
 // A short English name ("z", "haStar", "W", ...), for messages of tests and tools.

@@ -12,7 +12,7 @@ namespace quillon {
 // a field, and every write is an ordinary change the window reacts to (the report button follows
 // the d field, for example). Texts are UTF-8.
 class Form {
-public:
+  public:
     virtual ~Form() = default;
 
     virtual std::string text(Field field) const = 0;

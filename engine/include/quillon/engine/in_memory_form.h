@@ -12,7 +12,7 @@ namespace quillon {
 // A Form without a window: field texts in a map, messages collected in a list. It starts with the
 // texts a freshly started window shows. Used by tests, benchmarks and fuzz targets.
 class InMemoryForm final : public Form {
-public:
+  public:
     InMemoryForm();
 
     std::string text(Field field) const override;
@@ -26,7 +26,7 @@ public:
     const std::vector<std::pair<Field, std::string>>& writes() const { return writes_; }
     void forgetHistory();
 
-private:
+  private:
     std::map<Field, std::string> texts_;
     std::optional<SplineKind> kind_ = SplineKind::External;
     std::vector<std::string> messages_;

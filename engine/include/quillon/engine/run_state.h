@@ -10,11 +10,11 @@ namespace quillon {
 // fails) the step that computes it. An empty value counts as 0 in arithmetic; an empty k prints as
 // nothing.
 struct RunState {
-    std::string k;                       // teeth spanned, the text of a whole number ("4")
-    std::optional<double> alphaT;        // transverse pressure angle, degrees
-    std::optional<double> zVirtual;      // virtual number of teeth of the span measurement
-    std::optional<double> invAlphaT;     // involute of alphaT
-    std::optional<double> alphaM;        // pressure angle at the pin centre, degrees
+    std::string k;                    // teeth spanned, the text of a whole number ("4")
+    std::optional<double> alphaT;     // transverse pressure angle, degrees
+    std::optional<double> zVirtual;   // virtual number of teeth of the span measurement
+    std::optional<double> invAlphaT;  // involute of alphaT
+    std::optional<double> alphaM;     // pressure angle at the pin centre, degrees
 };
 
 }  // namespace quillon

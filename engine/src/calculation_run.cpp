@@ -1,0 +1,181 @@
+#include "quillon/engine/calculation_run.h"
+
+#include <cmath>
+
+#include "pin_measurement.h"
+#include "quillon/engine/angle_constants.h"
+#include "run_context.h"
+#include "span_measurement.h"
+
+namespace quillon {
+namespace {
+
+constexpr double kMaxHelixAngle = 30.0;
+constexpr double kMaxPressureAngle = 60.0;
+constexpr double kDefaultPressureAngle = 30.0;
+// DIN 5480 keeps the profile shift of a shaft at or above -0.07 and of a hub at or below +0.07;
+// 0.879 (and -0.879 for hubs) is admitted as a special value.
+constexpr double kShiftFloor = 0.07;
+constexpr double kSpecialShift = 0.879;
+
+bool profileShiftAccepted(double x, SplineKind kind, double bound) {
+    if (kind == SplineKind::External) {
+        return (-kShiftFloor <= x && x <= bound) || x == kSpecialShift;
+    }
+    return (-bound <= x && x <= kShiftFloor) || x == -kSpecialShift;
+}
+
+// Each field rewritten with its display pattern; a field whose number is not finite keeps its text.
+void formatForDisplay(RunContext& run) {
+    const auto reformat = [&](Field field, int decimals) {
+        run.step([&] { run.form.setText(field, formatNumber(run.number(field), decimals)); });
+    };
+    if (run.edition.formatsInputs) {
+        reformat(Field::x, 5);
+    }
+    for (Field field : {Field::d, Field::da, Field::df, Field::db}) {
+        reformat(field, 3);
+    }
+    if (run.edition.hasProfileShiftAmount) {
+        reformat(Field::xm, 3);
+    }
+    for (Field field : {Field::ha, Field::hf, Field::h, Field::W}) {
+        reformat(field, 3);
+    }
+    if (!run.edition.formatsPinMeasurementAtOnce) {
+        reformat(Field::M, 3);
+    }
+    if (run.edition.formatsInputs) {
+        reformat(Field::dp, 3);
+    }
+}
+
+void computeGeometry(RunContext& run) {
+    const auto cosBeta = [&] { return std::cos(run.number(Field::beta) * kDegToRad); };
+
+    run.step([&] { run.write(Field::d, run.number(Field::z) * run.number(Field::m) / cosBeta()); });
+    run.step([&] {
+        const double m = run.number(Field::m);
+        const double z = run.number(Field::z);
+        const double x = run.number(Field::x);
+        const double haStar = run.number(Field::haStar);
+        const double da = run.kind == SplineKind::External
+                              ? (m * z + 2 * x * m + 2 * haStar * m) / cosBeta()
+                              : (m * z - 2 * x * m - 2 * haStar * m) / cosBeta();
+        run.write(Field::da, da);
+    });
+    run.step([&] {
+        const double m = run.number(Field::m);
+        const double z = run.number(Field::z);
+        const double x = run.number(Field::x);
+        const double depthBelow = 2 * (run.number(Field::cn) + run.number(Field::haStar)) * m;
+        const double df = run.kind == SplineKind::External
+                              ? (m * z + 2 * x * m) / cosBeta() - depthBelow / cosBeta()
+                              : (m * z - 2 * x * m) / cosBeta() + depthBelow / cosBeta();
+        run.write(Field::df, df);
+    });
+
+    // Transverse pressure angle. It comes before the base diameter: the base circle of a helical
+    // involute is d * cos(αt).
+    run.alphaTDetermined = run.step([&] {
+        const double a = run.number(Field::alpha) * kDegToRad;
+        run.state.alphaT = finiteOrFail(std::atan(std::tan(a) / cosBeta()) / kDegToRad);
+    });
+    run.step([&] {
+        const double alphaT = run.state.alphaT.value_or(0.0);
+        run.write(Field::db, run.number(Field::d) * std::cos(alphaT * kDegToRad));
+    });
+    run.step([&] {
+        run.write(Field::ha, run.number(Field::haStar) * run.number(Field::m) / cosBeta());
+    });
+    run.step([&] {
+        const double hf =
+            (run.number(Field::haStar) + run.number(Field::cn)) * run.number(Field::m) / cosBeta();
+        run.write(Field::hf, hf);
+    });
+    run.step([&] { run.write(Field::h, run.number(Field::ha) + run.number(Field::hf)); });
+}
+
+// One kind's sequence: checks, geometry, measurements, display formats, hand-off.
+void runSequence(RunContext& run, const std::function<void()>& handOff) {
+    const Edition& edition = run.edition;
+    const auto handOffIfAny = [&] {
+        if (edition.handsOffToDeviation && handOff) {
+            handOff();
+        }
+    };
+
+    if (!(run.number(Field::z) > edition.toothMinimum)) {
+        run.form.showMessage("请输入花键齿数!");
+        for (Field field : {Field::beta, Field::x, Field::d, Field::da, Field::df, Field::db,
+                            Field::ha, Field::hf, Field::h, Field::W}) {
+            run.form.setText(field, "0");
+        }
+        if (edition.hasProfileShiftAmount) {
+            run.form.setText(Field::xm, "0");
+        }
+        handOffIfAny();
+        return;
+    }
+
+    if (edition.hasProfileShiftAmount) {
+        run.step([&] { run.write(Field::xm, run.number(Field::x) * run.number(Field::m)); });
+    }
+
+    const double beta = run.number(Field::beta);
+    if (beta > kMaxHelixAngle || beta < 0) {
+        run.form.showMessage("螺旋角无效!");
+        run.form.setText(Field::beta, "0");
+    }
+
+    const double alpha = run.number(Field::alpha);
+    if (alpha > kMaxPressureAngle || alpha <= 0) {
+        run.form.showMessage(run.kind == SplineKind::External ? "压力角输入有误!"
+                                                              : "压力角不存在!");
+        run.form.setText(Field::alpha, writeNumber(kDefaultPressureAngle));
+    }
+
+    if (!profileShiftAccepted(run.number(Field::x), run.kind, edition.profileShiftBound)) {
+        run.form.showMessage("变位系数不符合DIN5480标准！");
+        clear(run.form, edition);
+        formatForDisplay(run);
+        handOffIfAny();
+        return;
+    }
+
+    computeGeometry(run);
+    measureSpan(run);
+    measurePins(run);
+    formatForDisplay(run);
+    handOffIfAny();
+}
+
+}  // namespace
+
+void calculate(Form& form, RunState& state, const Edition& edition,
+               const std::function<void()>& handOff) {
+    const std::optional<SplineKind> kind = form.selectedKind();
+    if (!kind) {
+        return;
+    }
+    RunContext run(form, state, edition, *kind);
+    runSequence(run, handOff);
+}
+
+void clear(Form& form, const Edition& edition) {
+    form.setText(Field::z, "0");
+    form.setText(Field::beta, "0");
+    form.setText(Field::alpha, "30");
+    form.setText(Field::x, "0");
+    for (Field field : {Field::d, Field::da, Field::df, Field::db}) {
+        form.setText(field, "0");
+    }
+    if (edition.hasProfileShiftAmount) {
+        form.setText(Field::xm, "0");
+    }
+    for (Field field : {Field::ha, Field::hf, Field::h, Field::W, Field::M}) {
+        form.setText(field, "0");
+    }
+}
+
+}  // namespace quillon
