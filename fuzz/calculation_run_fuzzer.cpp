@@ -1,0 +1,67 @@
+// Arbitrary texts in every input field, both editions and both kinds, several runs in a row on
+// the same form and run state. Nothing may crash or hang, and every result field must hold a text
+// that reads as a finite number.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "quillon/engine/calculation_run.h"
+#include "quillon/engine/field_text.h"
+#include "quillon/engine/in_memory_form.h"
+
+namespace {
+
+using quillon::Field;
+
+constexpr Field kInputs[] = {Field::z,      Field::m,    Field::alpha, Field::haStar,
+                             Field::beta,   Field::x,    Field::cn,    Field::dp};
+constexpr Field kResults[] = {Field::d,  Field::da, Field::df, Field::db, Field::ha,
+                              Field::hf, Field::h,  Field::W,  Field::M,  Field::xm};
+
+// Splits the input at '|' into field texts; the first byte of each run chooses edition and kind.
+class Reader {
+public:
+    explicit Reader(std::string_view data) : data_(data) {}
+    bool done() const { return data_.empty(); }
+    std::string next() {
+        const std::size_t bar = data_.find('|');
+        std::string text(data_.substr(0, bar));
+        data_ = bar == std::string_view::npos ? std::string_view() : data_.substr(bar + 1);
+        return text;
+    }
+
+private:
+    std::string_view data_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    Reader reader(std::string_view(reinterpret_cast<const char*>(bytes), size));
+    quillon::InMemoryForm form;
+    quillon::RunState state;
+    for (int run = 0; run < 4 && !reader.done(); ++run) {
+        const std::string choice = reader.next();
+        const unsigned selector = choice.empty() ? 0u : static_cast<unsigned char>(choice[0]);
+        const quillon::Edition edition =
+            (selector & 1u) ? quillon::Edition::lite() : quillon::Edition::tolerance();
+        form.selectKind((selector & 2u) ? quillon::SplineKind::Internal
+                                        : quillon::SplineKind::External);
+        for (Field field : kInputs) {
+            if (!reader.done()) {
+                form.setText(field, reader.next());
+            }
+        }
+        form.forgetHistory();
+        quillon::calculate(form, state, edition, [] {});
+        for (Field field : kResults) {
+            if (!std::isfinite(quillon::readNumber(form.text(field)))) {
+                std::abort();
+            }
+        }
+    }
+    return 0;
+}
