@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <QVariantMap>
+#include <QWidget>
+#include <optional>
+
+namespace quillon {
+
+// The window's command button: a self-drawn push button with a vertical gradient face, a rounded
+// outline, two-pixel highlight rings for hover, focus and pressed, an optional masked icon and a
+// caption. It raises its own events (the signals below, named as the window's reactions bind
+// them); `Enabled` is the widget's enabled state, so a disabled button raises nothing.
+//
+// Coordinates of the mouse events are pixels relative to the button; `MouseEnters` and
+// `MouseLeaves` report the cursor's screen position in pixels. Shift is the modifier mask
+// 1 Shift, 2 Ctrl, 4 Alt; Button is 1 left, 2 right, 4 middle. KeyCode is the Qt key code (equal to
+// the virtual-key code for space, digits and letters).
+class XPButton final : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int ColorStyle READ colorStyle WRITE setColorStyle)
+    Q_PROPERTY(bool FocusDottedRect READ focusDottedRect WRITE setFocusDottedRect)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(QFont FontType READ fontType WRITE setFontType)
+    Q_PROPERTY(QPixmap Icon READ icon WRITE setIcon)
+    Q_PROPERTY(QPixmap IconMask READ iconMask WRITE setIconMask)
+    Q_PROPERTY(int RoundedValue READ roundedValue WRITE setRoundedValue)
+    Q_PROPERTY(int CaptionAlignment READ captionAlignment WRITE setCaptionAlignment)
+    Q_PROPERTY(int IconAlignment READ iconAlignment WRITE setIconAlignment)
+
+  public:
+    enum ColorStyleValue { kBlue = 1, kSilver = 2, kOlive = 3 };
+    enum CaptionAlignmentValue { kCaptionLeft = 0, kCaptionRight = 1, kCaptionCentre = 2 };
+    enum IconAlignmentValue { kIconLeft = 1, kIconRight = 2 };
+
+    explicit XPButton(QWidget* parent = nullptr);
+    ~XPButton() override;
+
+    // Until a caption is set, the caption is the button's objectName ("cmd1").
+    QString caption() const;
+    void setCaption(const QString& caption);
+    QColor foreColor() const { return foreColor_; }
+    void setForeColor(const QColor& colour);
+    int colorStyle() const { return colorStyle_; }
+    void setColorStyle(int style);
+    bool focusDottedRect() const { return focusDottedRect_; }
+    void setFocusDottedRect(bool on);
+    QFont fontType() const { return fontType_; }
+    void setFontType(const QFont& font);
+    // Icon: the picture combined with OR (black where transparent). IconMask: combined with AND,
+    // black where the icon is opaque, white elsewhere. The icon is drawn only when both are set.
+    QPixmap icon() const { return icon_; }
+    void setIcon(const QPixmap& icon);
+    QPixmap iconMask() const { return iconMask_; }
+    void setIconMask(const QPixmap& mask);
+    int roundedValue() const { return roundedValue_; }
+    void setRoundedValue(int ellipse);
+    int captionAlignment() const { return captionAlignment_; }
+    void setCaptionAlignment(int alignment);
+    int iconAlignment() const { return iconAlignment_; }
+    void setIconAlignment(int alignment);
+
+    // Run-time state (read-only; tests and the accessibility layer use it).
+    bool isPressed() const { return pressed_; }
+    bool isHovered() const { return hover_; }
+    bool hasFocusFlag() const { return focus_; }
+
+    // Persistence: every property that differs from its default, keyed by property name; loading
+    // restores missing keys to their defaults (a missing Caption reads as "").
+    QVariantMap saveProperties() const;
+    void loadProperties(const QVariantMap& stored);
+
+    // The whole face as drawn, clipped corners transparent.
+    QImage renderFace() const;
+
+    QSize sizeHint() const override;
+
+  signals:
+    void Click();
+    void DoubleClick();
+    void KeyDown(int KeyCode, int Shift);
+    void KeyPress(int KeyAscii);
+    void KeyUp(int KeyCode, int Shift);
+    void MouseDown(int Button, int Shift, int X, int Y);
+    void MouseMove(int Button, int Shift, int X, int Y);
+    void MouseUp(int Button, int Shift, int X, int Y);
+    void MouseEnters(int X, int Y);
+    void MouseLeaves(int X, int Y);
+    // Raised by every setter that changed a value (the persistence "changed" mark).
+    void PropertyChanged(const QString& name);
+
+  public slots:
+    // Raises Click as a press of the button would (does nothing while disabled).
+    void press();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void changed(const char* name);
+    void updateShape();
+    void setHover(bool hover, const QPoint& screenPos);
+
+    std::optional<QString> caption_;
+    QColor foreColor_{0, 0, 0};
+    int colorStyle_ = kBlue;
+    bool focusDottedRect_ = true;
+    QFont fontType_;
+    QPixmap icon_;
+    QPixmap iconMask_;
+    int roundedValue_ = 5;
+    int captionAlignment_ = kCaptionCentre;
+    int iconAlignment_ = kIconLeft;
+
+    bool pressed_ = false;
+    bool hover_ = false;
+    bool focus_ = false;
+    bool clickArmed_ = false;  // a left press began on the button; its release clicks
+};
+
+}  // namespace quillon

@@ -1,0 +1,589 @@
+#include "quillon/controls/xp_button.h"
+
+#include <QCursor>
+#include <QEnterEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <array>
+#include <cmath>
+
+#include "accessibility.h"
+#include "gdi_shapes.h"
+#include "quillon/controls/cls_gradient.h"
+#include "quillon/controls/mod_xp_button.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kCaptionMarginTwips = 100;
+constexpr int kCaptionRaiseTwips = 20;
+constexpr int kIconMargin = 5;
+
+using Ring = std::array<QRgb, 8>;
+
+struct ColourScheme {
+    QRgb faceTop;
+    QRgb faceBottom;
+    QRgb border;
+    Ring hover;
+    Ring focus;
+    QRgb pressedTop;
+    QRgb pressedBottom;
+    Ring pressed;
+    int pressedSegments;
+};
+
+constexpr Ring kBlueHover{qRgb(255, 240, 207), qRgb(250, 195, 88),  qRgb(229, 151, 0),
+                          qRgb(252, 202, 105), qRgb(253, 216, 137), qRgb(251, 200, 96),
+                          qRgb(248, 179, 48),  qRgb(250, 199, 97)};
+
+const ColourScheme kBlue{
+    qRgb(252, 252, 251),
+    qRgb(240, 240, 234),
+    qRgb(0, 60, 116),
+    kBlueHover,
+    {qRgb(206, 231, 255), qRgb(156, 187, 234), qRgb(105, 130, 238), qRgb(156, 187, 235),
+     qRgb(188, 212, 246), qRgb(157, 188, 235), qRgb(137, 173, 228), qRgb(157, 187, 235)},
+    qRgb(229, 228, 221),
+    qRgb(226, 226, 218),
+    {qRgb(209, 204, 193), qRgb(215, 212, 203), qRgb(242, 241, 238), qRgb(228, 227, 219),
+     qRgb(220, 216, 207), qRgb(221, 219, 211), qRgb(234, 233, 227), qRgb(227, 226, 219)},
+    8};
+
+const ColourScheme kSilver{
+    qRgb(255, 255, 255),
+    qRgb(198, 197, 215),
+    qRgb(0, 60, 116),
+    kBlueHover,
+    {qRgb(206, 231, 255), qRgb(160, 190, 236), qRgb(105, 130, 238), qRgb(156, 187, 235),
+     qRgb(188, 212, 246), qRgb(255, 255, 255), qRgb(137, 173, 228), qRgb(255, 255, 255)},
+    qRgb(172, 171, 189),
+    qRgb(255, 255, 255),
+    {qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255), 0, 0, 0,
+     0},
+    4};
+
+const ColourScheme kOlive{
+    qRgb(254, 255, 242),
+    qRgb(243, 238, 219),
+    qRgb(55, 98, 6),
+    {qRgb(252, 197, 149), qRgb(232, 170, 118), qRgb(207, 114, 37), qRgb(231, 166, 111),
+     qRgb(237, 190, 150), qRgb(231, 166, 111), qRgb(227, 145, 79), qRgb(231, 171, 119)},
+    {qRgb(194, 209, 143), qRgb(160, 199, 103), qRgb(168, 167, 102), qRgb(161, 198, 104),
+     qRgb(177, 203, 128), qRgb(155, 196, 95), qRgb(144, 193, 84), qRgb(152, 195, 93)},
+    qRgb(238, 230, 210),
+    qRgb(236, 228, 206),
+    {qRgb(223, 205, 180), qRgb(227, 212, 191), qRgb(248, 244, 228), qRgb(238, 229, 207),
+     qRgb(231, 217, 195), qRgb(232, 220, 198), qRgb(242, 236, 216), qRgb(237, 228, 207)},
+    8};
+
+const QColor kDisabledFace(245, 244, 234);
+const QColor kDisabledOutline(201, 199, 186);
+const QColor kDisabledIcon(172, 168, 153);
+const QColor kDottedRect(0, 0, 0);
+
+const ColourScheme* schemeFor(int colorStyle) {
+    switch (colorStyle) {
+        case XPButton::kBlue:
+            return &kBlue;
+        case XPButton::kSilver:
+            return &kSilver;
+        case XPButton::kOlive:
+            return &kOlive;
+        default:
+            return nullptr;
+    }
+}
+
+QFont defaultFont() {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// The two highlight rings, one pixel each, drawn as eight segments in the ring's colour order.
+void drawRing(QPainter& painter, int w, int h, const Ring& colours, int segments) {
+    const std::array<std::array<int, 4>, 8> lines{{{2, 1, w - 3, 1},
+                                                   {1, 2, 1, h - 3},
+                                                   {2, h - 3, w - 3, h - 3},
+                                                   {w - 3, 2, w - 3, h - 3},
+                                                   {2, 2, w - 3, 2},
+                                                   {2, 2, 2, h - 3},
+                                                   {2, h - 4, w - 3, h - 4},
+                                                   {w - 4, 2, w - 4, h - 3}}};
+    for (int i = 0; i < segments; ++i) {
+        const auto& l = lines[static_cast<std::size_t>(i)];
+        gdi::line(painter, l[0], l[1], l[2], l[3], QColor::fromRgb(colours[i]));
+    }
+}
+
+// Single pixels at every second position, three pixels inside the left and top edges and four
+// inside the right and bottom edges.
+void drawDottedRect(QPainter& painter, int w, int h) {
+    const int left = 3;
+    const int top = 3;
+    const int right = w - 1 - 4;
+    const int bottom = h - 1 - 4;
+    if (right < left || bottom < top) {
+        return;
+    }
+    painter.save();
+    painter.setPen(QPen(kDottedRect, 1));
+    for (int x = left; x <= right; x += 2) {
+        painter.drawPoint(x, top);
+        painter.drawPoint(x, bottom);
+    }
+    for (int y = top; y <= bottom; y += 2) {
+        painter.drawPoint(left, y);
+        painter.drawPoint(right, y);
+    }
+    painter.restore();
+}
+
+void drawFace(QPainter& painter, int w, int h, QRgb top, QRgb bottom) {
+    clsGradient gradient;
+    gradient.DefineRect(0, 0, w, h);
+    gradient.DrawGradient(painter, clsGradient::kTopToBottom, QColor::fromRgb(top),
+                          QColor::fromRgb(bottom));
+}
+
+// A picture made opaque over `under`: white under a mask keeps the face, black under an icon
+// adds nothing to it.
+QImage opaqueOver(const QPixmap& picture, Qt::GlobalColor under) {
+    QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(under);
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, picture);
+    return image;
+}
+
+void combine(QPainter& painter, int x, int y, const QImage& andImage, const QImage& orImage) {
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(x, y, andImage);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(x, y, orImage);
+    painter.restore();
+}
+
+int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QString stateFlagName(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+}  // namespace
+
+XPButton::XPButton(QWidget* parent) : QWidget(parent), fontType_(defaultFont()) {
+    installControlsAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(sizeHint());
+    updateShape();
+}
+
+XPButton::~XPButton() = default;
+
+QSize XPButton::sizeHint() const {
+    return {85, 25};
+}
+
+QString XPButton::caption() const {
+    return caption_.value_or(objectName());
+}
+
+void XPButton::setCaption(const QString& caption) {
+    if (caption_ && *caption_ == caption) {
+        return;
+    }
+    caption_ = caption;
+    notifyAccessibleNameChanged(this);
+    changed("Caption");
+}
+
+void XPButton::setForeColor(const QColor& colour) {
+    if (foreColor_ == colour) {
+        return;
+    }
+    foreColor_ = colour;
+    changed("ForeColor");
+}
+
+void XPButton::setColorStyle(int style) {
+    if (colorStyle_ == style) {
+        return;
+    }
+    colorStyle_ = style;
+    changed("ColorStyle");
+}
+
+void XPButton::setFocusDottedRect(bool on) {
+    if (focusDottedRect_ == on) {
+        return;
+    }
+    focusDottedRect_ = on;
+    changed("FocusDottedRect");
+}
+
+void XPButton::setFontType(const QFont& font) {
+    if (fontType_ == font) {
+        return;
+    }
+    fontType_ = font;
+    changed("FontType");
+}
+
+void XPButton::setIcon(const QPixmap& icon) {
+    if (icon_.cacheKey() == icon.cacheKey()) {
+        return;
+    }
+    icon_ = icon;
+    changed("Icon");
+}
+
+void XPButton::setIconMask(const QPixmap& mask) {
+    if (iconMask_.cacheKey() == mask.cacheKey()) {
+        return;
+    }
+    iconMask_ = mask;
+    changed("IconMask");
+}
+
+void XPButton::setRoundedValue(int ellipse) {
+    if (roundedValue_ == ellipse) {
+        return;
+    }
+    roundedValue_ = ellipse;
+    updateShape();
+    changed("RoundedValue");
+}
+
+void XPButton::setCaptionAlignment(int alignment) {
+    if (captionAlignment_ == alignment) {
+        return;
+    }
+    captionAlignment_ = alignment;
+    changed("CaptionAlignment");
+}
+
+void XPButton::setIconAlignment(int alignment) {
+    if (iconAlignment_ == alignment) {
+        return;
+    }
+    iconAlignment_ = alignment;
+    changed("IconAlignment");
+}
+
+void XPButton::changed(const char* name) {
+    update();
+    emit PropertyChanged(stateFlagName(name));
+}
+
+void XPButton::updateShape() {
+    setMask(gdi::roundRectRegion(0, 0, width(), height(), roundedValue_));
+}
+
+QVariantMap XPButton::saveProperties() const {
+    QVariantMap stored;
+    const auto keep = [&stored](const char* name, const QVariant& value, bool isDefault) {
+        if (!isDefault) {
+            stored.insert(QString::fromLatin1(name), value);
+        }
+    };
+    keep("Caption", caption(), caption() == objectName());
+    keep("ForeColor", foreColor_, foreColor_ == QColor(0, 0, 0));
+    keep("ColorStyle", colorStyle_, colorStyle_ == kBlue);
+    keep("FocusDottedRect", focusDottedRect_, focusDottedRect_);
+    keep("Enabled", isEnabled(), isEnabled());
+    keep("FontType", fontType_, fontType_ == defaultFont());
+    keep("Icon", icon_, icon_.isNull());
+    keep("IconMask", iconMask_, iconMask_.isNull());
+    keep("RoundedValue", roundedValue_, roundedValue_ == 5);
+    keep("CaptionAlignment", captionAlignment_, captionAlignment_ == kCaptionCentre);
+    keep("IconAlignment", iconAlignment_, iconAlignment_ == kIconLeft);
+    return stored;
+}
+
+void XPButton::loadProperties(const QVariantMap& stored) {
+    const auto read = [&stored](const char* name, const QVariant& fallback) {
+        return stored.value(QString::fromLatin1(name), fallback);
+    };
+    setCaption(read("Caption", QString()).toString());
+    setForeColor(read("ForeColor", QColor(0, 0, 0)).value<QColor>());
+    setColorStyle(read("ColorStyle", int{kBlue}).toInt());
+    setFocusDottedRect(read("FocusDottedRect", true).toBool());
+    setEnabled(read("Enabled", true).toBool());
+    setFontType(read("FontType", defaultFont()).value<QFont>());
+    setIcon(read("Icon", QPixmap()).value<QPixmap>());
+    setIconMask(read("IconMask", QPixmap()).value<QPixmap>());
+    setRoundedValue(read("RoundedValue", 5).toInt());
+    setCaptionAlignment(read("CaptionAlignment", int{kCaptionCentre}).toInt());
+    setIconAlignment(read("IconAlignment", int{kIconLeft}).toInt());
+}
+
+QImage XPButton::renderFace() const {
+    const int w = width();
+    const int h = height();
+    QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setClipRegion(gdi::roundRectRegion(0, 0, w, h, roundedValue_));
+    painter.setFont(fontType_);
+
+    const bool enabled = isEnabled();
+    const ColourScheme* scheme = schemeFor(colorStyle_);
+    if (scheme == nullptr) {
+        if (enabled && hover_ && focusDottedRect_) {
+            drawDottedRect(painter, w, h);
+        }
+        return image;
+    }
+
+    const bool hasIcon = !icon_.isNull() && !iconMask_.isNull();
+    QColor captionColour = foreColor_;
+    if (!enabled) {
+        painter.fillRect(0, 0, w, h, kDisabledFace);
+        gdi::roundRect(painter, 0, 0, w - 1, h - 1, roundedValue_, kDisabledOutline);
+        captionColour = kDisabledOutline;
+    } else {
+        drawFace(painter, w, h, scheme->faceTop, scheme->faceBottom);
+        gdi::roundRect(painter, 0, 0, w - 1, h - 1, roundedValue_, QColor::fromRgb(scheme->border));
+        if (hover_ && !pressed_) {
+            drawRing(painter, w, h, scheme->hover, 8);
+        } else if (focus_ && !pressed_) {
+            drawRing(painter, w, h, scheme->focus, 8);
+            if (focusDottedRect_) {
+                drawDottedRect(painter, w, h);
+            }
+        } else if (pressed_) {
+            drawFace(painter, w, h, scheme->pressedTop, scheme->pressedBottom);
+            gdi::roundRect(painter, 0, 0, w - 1, h - 1, roundedValue_,
+                           QColor::fromRgb(scheme->border));
+            drawRing(painter, w, h, scheme->pressed, scheme->pressedSegments);
+            if (focus_ && focusDottedRect_) {
+                drawDottedRect(painter, w, h);
+            }
+        }
+    }
+
+    if (hasIcon) {
+        const QImage mask = opaqueOver(iconMask_, Qt::white);
+        const int x = iconAlignment_ == kIconRight ? w - icon_.width() - kIconMargin : kIconMargin;
+        const int y = (h - icon_.height()) / 2;
+        if (enabled) {
+            combine(painter, x, y, mask, opaqueOver(icon_, Qt::black));
+        } else {
+            QImage grey = mask;
+            ModXPButton::replaceColor(grey, Qt::black, kDisabledIcon);
+            combine(painter, x, y, grey, grey);
+        }
+    }
+
+    const QString text = caption();
+    if (!text.isEmpty()) {
+        const QFontMetrics metrics(fontType_);
+        const int textWidth = metrics.horizontalAdvance(text) * kTwipsPerPixel;
+        const int textHeight = metrics.height() * kTwipsPerPixel;
+        const int widthTwips = w * kTwipsPerPixel;
+        const int heightTwips = h * kTwipsPerPixel;
+        int left = (widthTwips - textWidth) / 2;
+        if (captionAlignment_ == kCaptionLeft) {
+            left = kCaptionMarginTwips;
+        } else if (captionAlignment_ == kCaptionRight) {
+            left = widthTwips - textWidth - kCaptionMarginTwips;
+        }
+        const int top = (heightTwips - textHeight) / 2 - kCaptionRaiseTwips;
+        painter.setPen(captionColour);
+        painter.drawText(twipsToPixels(left), twipsToPixels(top) + metrics.ascent(), text);
+    }
+    return image;
+}
+
+void XPButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, renderFace());
+}
+
+void XPButton::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateShape();
+    update();
+}
+
+void XPButton::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange) {
+        return;
+    }
+    if (isEnabled()) {
+        // Nothing was tracked while disabled: take up the pointer and focus as they are now, and
+        // drop a press whose release went unseen.
+        pressed_ = false;
+        clickArmed_ = false;
+        focus_ = hasFocus();
+        setHover(underMouse() && rect().contains(mapFromGlobal(QCursor::pos())), QCursor::pos());
+    }
+    changed("Enabled");
+}
+
+void XPButton::setHover(bool hover, const QPoint& screenPos) {
+    if (hover_ == hover) {
+        return;
+    }
+    hover_ = hover;
+    update();
+    if (hover) {
+        emit MouseEnters(screenPos.x(), screenPos.y());
+    } else {
+        emit MouseLeaves(screenPos.x(), screenPos.y());
+    }
+}
+
+void XPButton::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    if (isEnabled()) {
+        setHover(true, event->globalPosition().toPoint());
+    }
+}
+
+void XPButton::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (isEnabled()) {
+        setHover(false, QCursor::pos());
+    }
+}
+
+void XPButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (isEnabled()) {
+        focus_ = true;
+        update();
+    }
+}
+
+void XPButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (isEnabled()) {
+        focus_ = false;
+        update();
+    }
+}
+
+namespace {
+
+int shiftMask(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+int buttonCode(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+}  // namespace
+
+void XPButton::keyPressEvent(QKeyEvent* event) {
+    if (!isEnabled()) {
+        return;
+    }
+    emit KeyDown(event->key(), shiftMask(event->modifiers()));
+    if (event->key() == Qt::Key_Space) {
+        pressed_ = true;
+        update();
+    }
+    int ascii = 0;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ascii = 13;
+    } else if (!event->text().isEmpty()) {
+        ascii = event->text().at(0).unicode();
+    }
+    if (ascii != 0) {
+        emit KeyPress(ascii);
+        if (ascii == 13) {
+            emit Click();
+        }
+    }
+    event->accept();
+}
+
+void XPButton::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats its key-down only; the key-up comes once, when it is let go.
+    if (!isEnabled() || event->isAutoRepeat()) {
+        return;
+    }
+    emit KeyUp(event->key(), shiftMask(event->modifiers()));
+    if (event->key() == Qt::Key_Space) {
+        pressed_ = false;
+        update();
+    }
+    event->accept();
+}
+
+void XPButton::mousePressEvent(QMouseEvent* event) {
+    if (!isEnabled()) {
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    emit MouseDown(buttonCode(event->button()), shiftMask(event->modifiers()), pos.x(), pos.y());
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        clickArmed_ = true;
+        update();
+    }
+}
+
+void XPButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (!isEnabled()) {
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    emit MouseUp(buttonCode(event->button()), shiftMask(event->modifiers()), pos.x(), pos.y());
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = false;
+        update();
+        const bool click = clickArmed_ && rect().contains(pos);
+        clickArmed_ = false;
+        if (click) {
+            emit Click();
+        }
+    }
+}
+
+void XPButton::mouseMoveEvent(QMouseEvent* event) {
+    if (!isEnabled()) {
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    emit MouseMove(buttonCode(event->buttons()), shiftMask(event->modifiers()), pos.x(), pos.y());
+}
+
+void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!isEnabled()) {
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        // The second press of a double click is the double click itself: no MouseDown, no Click.
+        emit DoubleClick();
+        return;
+    }
+    mousePressEvent(event);
+}
+
+void XPButton::press() {
+    if (isEnabled()) {
+        emit Click();
+    }
+}
+
+}  // namespace quillon
