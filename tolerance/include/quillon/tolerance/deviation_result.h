@@ -1,0 +1,17 @@
+#pragma once
+
+namespace quillon {
+
+// The two limit deviations of the tooth thickness (shaft) or space width (hub) found by the last
+// deviation calculation, in millimetres. The report adds them to the span and pin measurements.
+// Both are 0 until the first calculation and whenever no tolerance is known for the spline.
+struct DeviationResult {
+    // The limit next to the series deviation: farDeviation moved back by the actual tolerance TE.
+    double nearDeviation = 0.0;
+    // The series deviation moved by the total tolerance T away from the zero line of the series.
+    double farDeviation = 0.0;
+
+    friend bool operator==(const DeviationResult&, const DeviationResult&) = default;
+};
+
+}  // namespace quillon

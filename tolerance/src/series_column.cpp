@@ -1,0 +1,35 @@
+#include "quillon/tolerance/series_column.h"
+
+#include <array>
+#include <utility>
+
+namespace quillon {
+namespace {
+
+// Hub series (upper case) name the lower deviation of the space width, shaft series (lower case)
+// the upper deviation of the tooth thickness. H and h are both the zero line.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 24> kSeriesColumns = {{
+    {"F", "F1"}, {"G", "G1"}, {"H", "h"}, {"J", "J1"}, {"K", "K1"}, {"M", "M1"},
+    {"v", "v"},  {"u", "u"},  {"t", "t"}, {"s", "s"},  {"r", "r"},  {"p", "p"},
+    {"n", "n"},  {"m", "m"},  {"k", "k"}, {"i", "i"},  {"h", "h"},  {"g", "g"},
+    {"f", "f"},  {"e", "e"},  {"d", "d"}, {"c", "c"},  {"b", "b"},  {"a", "a"},
+}};
+
+}  // namespace
+
+std::optional<std::string_view> seriesColumnForLetter(std::string_view letterText) {
+    for (const auto& [letter, column] : kSeriesColumns) {
+        if (letter == letterText) {
+            return column;
+        }
+    }
+    return std::nullopt;
+}
+
+void SeriesColumn::letterChanged(std::string_view letterText) {
+    if (const auto column = seriesColumnForLetter(letterText)) {
+        name_ = *column;
+    }
+}
+
+}  // namespace quillon
