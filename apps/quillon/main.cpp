@@ -1,0 +1,19 @@
+// quillon: the involute spline calculator with tolerances (DIN 5480).
+#include <QApplication>
+#include <filesystem>
+
+#include "quillon/ui/application_setup.h"
+#include "quillon/ui/din5480.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    quillon::ui::setUpApplication(application);
+    quillon::ui::DIN5480 window(quillon::ui::WindowEdition::tolerance());
+    const std::filesystem::path programDirectory(
+        QCoreApplication::applicationDirPath().toStdU16String());
+    if (!window.startUp(programDirectory)) {
+        return 1;  // no usable tolerance database; the user has been told
+    }
+    window.show();
+    return application.exec();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "quillon/engine/form.h"
+#include "quillon/engine/run_state.h"
+#include "quillon/tolerance/deviation_result.h"
+#include "quillon/tolerance/series_column.h"
+#include "quillon/tolerance/tolerance_database.h"
+#include "quillon/ui/window_edition.h"
+
+class QPrinter;
+
+namespace quillon::ui {
+
+class WindowForm;
+class WindowFrame;
+
+// The calculator's one window. It is the data store of the program: every input and result is the
+// text of one of its fields, and every write into a field — by the user or by a calculation — is
+// an ordinary change the window reacts to. Both programs use this class; the WindowEdition gives
+// the controls (a layout table) and the few behaviour differences.
+//
+// Life cycle: construct (builds the controls), startUp() (sizes and shapes the window, fills the
+// lists, opens the tolerance database, proposes the pin diameter), then show().
+class DIN5480 final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit DIN5480(const WindowEdition& edition, QWidget* parent = nullptr);
+    ~DIN5480() override;
+
+    // The start-up sequence. Returns false when the program has to end without showing the window
+    // (the tolerance database beside the program is missing or unusable; the user has been told).
+    bool startUp(const std::filesystem::path& programDirectory);
+
+    const WindowEdition& edition() const { return edition_; }
+
+    // The fields as the calculation and the reports see them.
+    Form& form();
+    const Form& form() const;
+    const RunState& runState() const { return runState_; }
+    const DeviationResult& deviation() const { return deviation_; }
+    const std::string& seriesColumnName() const { return seriesColumn_.name(); }
+    // Only for tests that exercise the deviation calculation without db1.mdb beside them.
+    void useToleranceDatabase(ToleranceDatabase database);
+
+    // Every message of the program goes through here: a modal box titled "系统提示" with the
+    // information icon and an OK button. A sink, when set, receives the text instead (tests).
+    void showMessage(const QString& text);
+    void setMessageSink(std::function<void(const QString&)> sink);
+
+    // The report's save dialog: returns the chosen file name, or an empty text on cancel. Tests
+    // replace it; the default is the toolkit's save dialog titled "计算报告输出".
+    using SaveFileChooser = std::function<QString(const QString& initialName)>;
+    void setSaveFileChooser(SaveFileChooser chooser);
+    // The printed report's dialog (lite edition): true to print on the given printer.
+    using PrintDialogRunner = std::function<bool(QPrinter& printer)>;
+    void setPrintDialog(PrintDialogRunner runner);
+    // The printer the lite edition prepared at start-up; nullptr in the tolerance edition.
+    QPrinter* printer() const;
+
+    // The last file name of the report dialog ("reporter.txt" before the first report).
+    QString reportFileName() const { return reportFileName_; }
+
+  public slots:
+    void calculate();    // cmd1 "更新数据"
+    void reset();        // cmd2 "清除数据", on a mouse press
+    void writeReport();  // cmd3: the file report
+    void printReport();  // cmd4 (lite edition): the printed report
+    void clear();        // the clearing procedure the calculation also uses
+
+  private:
+    void buildControls();
+    QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+    void connectReactions();
+    void applyFocusOrder();
+    void proposePinDiameter(double factor, bool formatted);
+    void followZ(const QString& text);
+    void followD(const QString& text);
+    void runHandOff();
+
+    const WindowEdition& edition_;
+    std::unique_ptr<WindowForm> form_;
+    WindowFrame* frame_ = nullptr;  // a child of the window
+    RunState runState_;
+    DeviationResult deviation_;
+    SeriesColumn seriesColumn_;
+    std::optional<ToleranceDatabase> database_;
+    std::unique_ptr<QPrinter> printer_;
+    std::function<void(const QString&)> messageSink_;
+    SaveFileChooser saveFileChooser_;
+    PrintDialogRunner printDialog_;
+    QString reportFileName_ = QStringLiteral("reporter.txt");
+};
+
+}  // namespace quillon::ui

@@ -1,0 +1,19 @@
+#include "quillon/ui/window_edition.h"
+
+#include <algorithm>
+
+namespace quillon::ui {
+
+const ControlSpec* WindowEdition::find(std::string_view name) const {
+    const auto found = std::ranges::find_if(
+        layout, [name](const ControlSpec& spec) { return std::string_view(spec.name) == name; });
+    return found == layout.end() ? nullptr : &*found;
+}
+
+const char* WindowEdition::controlFor(Field field) const {
+    const auto found = std::ranges::find_if(
+        fields, [field](const FieldBinding& binding) { return binding.field == field; });
+    return found == fields.end() ? nullptr : found->controlName;
+}
+
+}  // namespace quillon::ui
