@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QPagedPaintDevice>
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace quillon::report {
+
+// How the lite edition sets up its printer once when the window loads: the typeface 宋体 (the
+// window maps it to an installed Song face), 10 pt, blue text, lines starting at the left edge of
+// the printable area, and 50 twips (1/1440 inch) of extra space above every line after the first.
+struct PrintStyle {
+    QString fontFamily = QStringLiteral("宋体");
+    qreal pointSize = 10;
+    QColor color = QColor(0, 0, 255);
+    qreal startXTwips = 0;
+    qreal extraLineSpacingTwips = 50;
+};
+
+// Prints `lines` (UTF-8) one under another on one page of `device` (a QPrinter after its print
+// dialog, or a QPdfWriter) and ends the document, which sends the page to the printer. A printer
+// that refuses to start prints nothing; there are no messages. Returns true when the page was
+// completed.
+bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& lines,
+                 const PrintStyle& style = {});
+
+}  // namespace quillon::report

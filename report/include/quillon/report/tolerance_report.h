@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quillon/engine/form.h"
+
+namespace quillon::report {
+
+// The tolerance edition's calculation report: 24 lines (UTF-8, without line ends) copied from the
+// window at the moment of the command. `form` gives the field texts and the selected kind; `k` is
+// the window's number of teeth spanned (empty before the first calculation); the two deviations
+// are those of the last deviation calculation in millimetres (0 before it first ran).
+//
+// Nothing is recomputed except the whole depth (ha + hf as read from their fields) and the limits
+// of W and M, which add the deviations scaled by fixed factors to the W and M fields.
+std::vector<std::string> toleranceReportLines(const Form& form, std::string_view k,
+                                              double nearDeviation, double farDeviation);
+
+}  // namespace quillon::report

@@ -1,0 +1,43 @@
+#include "quillon/report/printed_report.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace quillon::report {
+namespace {
+
+constexpr qreal kTwipsPerInch = 1440;
+
+}  // namespace
+
+bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& lines,
+                 const PrintStyle& style) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    QFont font(style.fontFamily);
+    font.setPointSizeF(style.pointSize);
+    painter.setFont(font);
+    painter.setPen(style.color);
+
+    // The painter's origin is the top-left corner of the printable area; its unit is one device
+    // pixel.
+    const qreal x = style.startXTwips * device.logicalDpiX() / kTwipsPerInch;
+    const qreal extraSpacing = style.extraLineSpacingTwips * device.logicalDpiY() / kTwipsPerInch;
+    const QFontMetricsF metrics(painter.font(), &device);
+    qreal top = 0;
+    bool first = true;
+    for (const std::string& line : lines) {
+        if (!first) {
+            top += extraSpacing;
+        }
+        first = false;
+        painter.drawText(QPointF(x, top + metrics.ascent()), QString::fromStdString(line));
+        top += metrics.lineSpacing();
+    }
+    return painter.end();
+}
+
+}  // namespace quillon::report

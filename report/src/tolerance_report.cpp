@@ -1,0 +1,72 @@
+#include "quillon/report/tolerance_report.h"
+
+#include "quillon/engine/field_text.h"
+#include "quillon/report/report_numbers.h"
+
+namespace quillon::report {
+namespace {
+
+// Every label is 12 display columns wide, so with the 13 blanks every symbol starts in column 26
+// of a fixed-pitch editor.
+constexpr std::string_view kLabelGap = "             ";
+constexpr std::string_view kBlankLine = "          ";
+constexpr std::string_view kLimitSeparator = " — ";
+
+// How far a deviation of the tooth thickness moves each measurement. Fixed factors of the report:
+// about cos 30° for the span, and for the pins one factor per kind.
+constexpr double kSpanFactor = 0.866;
+constexpr double kExternalPinFactor = 1.52;
+constexpr double kInternalPinFactor = 1.72;
+
+std::string labelled(std::string_view label, std::string_view symbol, std::string_view value) {
+    std::string line;
+    line.reserve(label.size() + kLabelGap.size() + symbol.size() + value.size());
+    line.append(label).append(kLabelGap).append(symbol).append(value);
+    return line;
+}
+
+std::string limits(double measured, double factor, double nearDeviation, double farDeviation) {
+    return limitText(measured + factor * nearDeviation) + std::string(kLimitSeparator) +
+           limitText(measured + factor * farDeviation);
+}
+
+}  // namespace
+
+std::vector<std::string> toleranceReportLines(const Form& form, std::string_view k,
+                                              double nearDeviation, double farDeviation) {
+    const auto field = [&form](Field f) { return form.text(f); };
+    const double wholeDepth = readNumber(field(Field::ha)) + readNumber(field(Field::hf));
+    const double pinFactor =
+        form.selectedKind() == SplineKind::External ? kExternalPinFactor : kInternalPinFactor;
+    // The report-date text after the title stays empty: no command ever sets it.
+    return {
+        "DIN5480花键计算报告      ",
+        std::string(kBlankLine),
+        "已知参数：",
+        labelled("齿轮齿数：  ", "z  = ", field(Field::z)),
+        labelled("齿轮模数：  ", "m  = ", field(Field::m)),
+        labelled("压力角：    ", "α  = ", field(Field::alpha)),
+        labelled("齿顶高系数：", "ha*= ", field(Field::haStar)),
+        labelled("螺旋角：    ", "β  = ", field(Field::beta)),
+        labelled("变位系数    ", "x  = ", field(Field::x)),
+        labelled("顶隙系数    ", "cn = ", field(Field::cn)),
+        labelled("量棒直径：  ", "dp = ", field(Field::dp)),
+        labelled("公差等级：  ", "", field(Field::grade) + field(Field::seriesLetter)),
+        std::string(kBlankLine),
+        "计算数据：  ",
+        labelled("分度圆直径：", "d  = ", field(Field::d)),
+        labelled("齿顶圆直径：", "da = ", field(Field::da)),
+        labelled("齿根圆直径：", "df = ", field(Field::df)),
+        labelled("基圆直径：  ", "db = ", field(Field::db)),
+        labelled("齿轮齿顶高：", "ha = ", field(Field::ha)),
+        labelled("齿轮齿根高：", "hf = ", field(Field::hf)),
+        labelled("齿轮齿全高：", "h  =", printedNumber(wholeDepth)),
+        labelled("跨测齿数：  ", "k  = ", std::string(k) + "  齿"),
+        labelled("公法线长度：", "W  = ",
+                 limits(readNumber(field(Field::W)), kSpanFactor, nearDeviation, farDeviation)),
+        labelled("齿轮跨棒距：", "M  = ",
+                 limits(readNumber(field(Field::M)), pinFactor, nearDeviation, farDeviation)),
+    };
+}
+
+}  // namespace quillon::report
