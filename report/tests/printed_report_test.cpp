@@ -17,11 +17,12 @@
 
 #include "quillon/engine/in_memory_form.h"
 #include "quillon/report/lite_report.h"
+#include "quillon/report/report_commands.h"
 
 namespace quillon::report {
 namespace {
 
-std::vector<std::string> reportLines() {
+InMemoryForm reportForm() {
     InMemoryForm form;
     form.setText(Field::z, "20");
     form.setText(Field::m, "1.25 ");
@@ -29,7 +30,11 @@ std::vector<std::string> reportLines() {
     form.setText(Field::d, "25.000");
     form.setText(Field::W, "13.067");
     form.setText(Field::M, "28.050");
-    return litePrintedReportLines(form);
+    return form;
+}
+
+std::vector<std::string> reportLines() {
+    return litePrintedReportLines(reportForm());
 }
 
 QString run(const QString& program, const QStringList& arguments) {
@@ -64,7 +69,7 @@ class PrintedReport : public ::testing::Test {
 
 TEST_F(PrintedReport, AllLinesReachThePageInOrder) {
     const std::vector<std::string> lines = reportLines();
-    ASSERT_TRUE(printReport(printer_, lines));
+    ASSERT_TRUE(printLiteReport(printer_, reportForm()));
     const QString text =
         run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf_, QStringLiteral("-")});
     QStringList printed = text.split(u'\n', Qt::SkipEmptyParts);

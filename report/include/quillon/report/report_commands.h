@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPagedPaintDevice>
+#include <QString>
+#include <optional>
+#include <string_view>
+
+#include "quillon/engine/form.h"
+#include "quillon/report/printed_report.h"
+
+// The report commands as the window runs them once its dialog has given a file name or a
+// printer. Cancelled dialogs are the window's business: it simply does not call these.
+namespace quillon::report {
+
+// Tolerance edition ("导出参数"): writes the 24-line report to `path`, then the editor settings.
+// Returns nothing on success, otherwise the message to show; a file that could not be written
+// leaves any earlier file as it was and skips the settings.
+std::optional<QString> saveToleranceReport(const QString& path, const Form& form,
+                                           std::string_view k, double nearDeviation,
+                                           double farDeviation);
+
+// Lite edition ("导出计算报告"): the 22-line file report, then the editor's face name.
+std::optional<QString> saveLiteReport(const QString& path, const Form& form, std::string_view k);
+
+// Lite edition ("打印报告"): the title and 20 lines on one page of `printer`, with the style the
+// window set up when it loaded. Silent; returns true when the page was completed.
+bool printLiteReport(QPagedPaintDevice& printer, const Form& form, const PrintStyle& style = {});
+
+}  // namespace quillon::report
