@@ -71,7 +71,7 @@ QString fitted(const QString& text, const QFontMetrics& metrics, int width) {
         return text;
     }
     QString shortened = text;
-    while (!shortened.isEmpty()) {
+    while (shortened.size() > 1) {
         shortened.chop(1);
         const QString candidate = shortened + QStringLiteral("...");
         if (metrics.horizontalAdvance(candidate) <= width) {
@@ -573,11 +573,17 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
                 gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, dark);
             }
             if (!text.isEmpty()) {
-                const QRect box = headerBox(0, captionHeight);
+                // The caption interrupts the top edge, 15 px from the side or centred.
+                const int shownWidth = std::min(captionWidth, w - 2 * kSideMargin);
+                int left = (w - shownWidth) / 2;
+                if (alignment_ == kLeft) {
+                    left = kSideMargin;
+                } else if (alignment_ == kRight) {
+                    left = w - kSideMargin - shownWidth;
+                }
                 const int pad = 2;
-                captionRect = box.adjusted(kSideMargin - pad, 0, -(kSideMargin - pad), 0);
+                captionRect = QRect(left, 0, shownWidth, captionHeight);
                 painter.fillRect(captionRect.adjusted(-pad, 0, pad, 0), backColor());
-                captionRect.adjust(pad, 0, -pad, 0);
             }
             break;
         }
