@@ -27,11 +27,17 @@ bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& line
     const qreal x = style.startXTwips * device.logicalDpiX() / kTwipsPerInch;
     const qreal extraSpacing = style.extraLineSpacingTwips * device.logicalDpiY() / kTwipsPerInch;
     const QFontMetricsF metrics(painter.font(), &device);
+    const qreal pageHeight = device.height();
     qreal top = 0;
     bool first = true;
     for (const std::string& line : lines) {
         if (!first) {
             top += extraSpacing;
+        }
+        // The report fits one page of any usual paper; on a smaller one the lines go on over the
+        // next page instead of falling off the edge.
+        if (!first && top + metrics.height() > pageHeight && device.newPage()) {
+            top = 0;
         }
         first = false;
         painter.drawText(QPointF(x, top + metrics.ascent()), QString::fromStdString(line));

@@ -141,6 +141,14 @@ TEST_F(PrintedReport, TextIsBlue) {
     EXPECT_GT(inked, 500);
 }
 
+TEST_F(PrintedReport, ShortPaperContinuesOnANewPage) {
+    printer_.setPageSize(QPageSize(QSizeF(100, 60), QPageSize::Millimeter));
+    ASSERT_TRUE(printReport(printer_, reportLines()));
+    const QString text = run(QStringLiteral("pdftotext"), {pdf_, QStringLiteral("-")});
+    EXPECT_GT(text.count(u'\f'), 1);  // one form feed per page
+    EXPECT_TRUE(text.contains(QStringLiteral("28.050"))) << text.toStdString();
+}
+
 TEST(PrintedReportRefused, APrinterThatCannotStartPrintsNothing) {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);

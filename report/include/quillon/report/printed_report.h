@@ -19,8 +19,9 @@ struct PrintStyle {
     qreal extraLineSpacingTwips = 50;
 };
 
-// Prints `lines` (UTF-8) one under another on one page of `device` (a QPrinter after its print
-// dialog, or a QPdfWriter) and ends the document, which sends the page to the printer. A printer
+// Prints `lines` (UTF-8) one under another on `device` (a QPrinter after its print dialog, or a
+// QPdfWriter), going on to a new page only when the paper is too short, and ends the document,
+// which sends the page to the printer. A printer
 // that refuses to start prints nothing; there are no messages. Returns true when the page was
 // completed.
 bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& lines,
