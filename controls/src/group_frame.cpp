@@ -232,8 +232,7 @@ void GroupFrame::setStyle(int style) {
     }
     applyStyleDefaults(style);
     style_ = style;
-    // The panel style is cut to its rounded outline; the others cover their whole rectangle.
-    clearMask();
+    updateShape();
     changed("Style");
 }
 
@@ -242,6 +241,7 @@ void GroupFrame::setRoundedCorner(bool on) {
         return;
     }
     roundedCorner_ = on;
+    updateShape();
     changed("RoundedCorner");
 }
 
@@ -488,7 +488,7 @@ void GroupFrame::loadProperties(const QVariantMap& stored) {
     loading_ = true;
     setEnabled(flag("Enabled", true));
     loading_ = false;
-    clearMask();
+    updateShape();
     notifyAccessibleNameChanged(this);
     update();
 }
@@ -506,6 +506,21 @@ void GroupFrame::changeEvent(QEvent* event) {
         }
     }
     changed("Enabled");
+}
+
+// The panel style is cut to its rounded outline; the others cover their whole rectangle.
+void GroupFrame::updateShape() {
+    if (style_ == 8) {
+        setMask(gdi::roundRectRegion(0, 0, width(), height(), kCorner));
+    } else {
+        clearMask();
+    }
+}
+
+void GroupFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateShape();
+    update();
 }
 
 void GroupFrame::mouseMoveEvent(QMouseEvent* event) {
@@ -646,7 +661,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
             break;
         }
         case 4: {
-            const int rounded = std::max(corner, kCorner);
+            const int rounded = kCorner;
             gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, rounded, QColor(), colours.fill);
             painter.save();
             painter.setClipRegion(gdi::roundRectRegion(0, bodyTop, w - 1, h - 1, rounded));
@@ -662,14 +677,13 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
             break;
         }
         case 8: {
-            setMask(gdi::roundRectRegion(0, 0, w, h, std::max(corner, kCorner)));
             if (gradientHeader) {
                 lineGradient(painter, rect(), colours.light, colours.dark, gradientHeaderStyle_,
                              2.01);
             } else {
                 painter.fillRect(rect(), colours.fill);
             }
-            gdi::roundRect(painter, 0, 0, w - 1, h - 1, std::max(corner, kCorner), colours.frame);
+            gdi::roundRect(painter, 0, 0, w - 1, h - 1, kCorner, colours.frame);
             captionRect = rect().adjusted(kSideMargin, kHeaderInset, -kSideMargin, -kHeaderInset);
             wrapCaption = true;
             break;

@@ -428,9 +428,12 @@ class XPButtonTest final : public QObject {
         QVERIFY(!button.isPressed());
         QCOMPARE(order, QStringList({"MouseDown 1 10,7", "MouseUp 1"}));  // released outside
         order.clear();
+        // A double click: the second press arrives as the double click itself.
+        QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 7));
         QTest::mouseDClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 7));
-        QCOMPARE(order.count(QStringLiteral("DoubleClick")), 1);
-        QVERIFY(order.count(QStringLiteral("Click")) <= 1);
+        QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 7));
+        QCOMPARE(order, QStringList({"MouseDown 1 10,7", "MouseUp 1", "Click", "DoubleClick",
+                                     "MouseUp 1"}));
     }
 
     void disabledRaisesNothing() {

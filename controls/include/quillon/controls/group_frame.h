@@ -110,6 +110,7 @@ class GroupFrame final : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
@@ -117,6 +118,7 @@ class GroupFrame final : public QWidget {
     void changed(const char* name);
     void applyStyleDefaults(int style);
     void computeThemeColours();
+    void updateShape();
     QColor hostBackground() const;
 
     QColor frameColor_{0, 0, 0};
