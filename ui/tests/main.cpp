@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <QTest>
+
+#include "quillon/ui/application_setup.h"
+#include "tests.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    quillon::ui::setUpApplication(application);
+    int failures = 0;
+    {
+        quillon::ui::test::ToleranceWindowTest tolerance;
+        failures += QTest::qExec(&tolerance, argc, argv);
+    }
+    {
+        quillon::ui::test::LiteWindowTest lite;
+        failures += QTest::qExec(&lite, argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

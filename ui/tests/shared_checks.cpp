@@ -1,0 +1,52 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "quillon/ui/din5480.h"
+#include "tests.h"
+
+namespace quillon::ui::test {
+
+void checkFocusOrder(const DIN5480& window, const QStringList& expected) {
+    QStringList order;
+    QWidget* first = window.findChild<QWidget*>(expected.first());
+    QVERIFY(first != nullptr);
+    QWidget* current = first;
+    do {
+        if (current->focusPolicy() & Qt::TabFocus && !current->objectName().isEmpty() &&
+            current->objectName() != "DIN5480") {
+            order << current->objectName();
+        }
+        current = current->nextInFocusChain();
+    } while (current != first && order.size() <= expected.size());
+    QCOMPARE(order, expected);
+}
+
+// Assistive tools find a field by the caption of the label beside it: every field's accessible
+// name must be the text of the label on its row, and every control's description its name.
+void checkAccessibleNames(const DIN5480& window) {
+    for (const ControlSpec& spec : window.edition().layout) {
+        const auto* control = window.findChild<QWidget*>(QString::fromUtf8(spec.name));
+        QVERIFY2(control != nullptr, spec.name);
+        QCOMPARE(control->accessibleDescription(), QString::fromUtf8(spec.name));
+    }
+    for (const FieldBinding& binding : window.edition().fields) {
+        const auto* field = window.findChild<QWidget*>(QString::fromUtf8(binding.controlName));
+        QVERIFY2(field != nullptr, binding.controlName);
+        QStringList captionsOnRow;
+        for (const QLabel* label :
+             field->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const int middle = label->geometry().top() + 8;
+            if (label->geometry().right() < field->geometry().left() &&
+                middle >= field->geometry().top() - 4 && middle <= field->geometry().bottom()) {
+                captionsOnRow << label->text();
+            }
+        }
+        QVERIFY2(!captionsOnRow.isEmpty(), binding.controlName);
+        // The nearest label to the left of the field names it.
+        QCOMPARE(field->accessibleName(), captionsOnRow.last());
+    }
+}
+
+}  // namespace quillon::ui::test

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+namespace quillon::ui {
+class DIN5480;
+}
+
+namespace quillon::ui::test {
+
+class WindowDriver;
+
+// Checks shared by both editions' windows.
+void checkFocusOrder(const DIN5480& window, const QStringList& expected);
+void checkAccessibleNames(const DIN5480& window);
+
+class ToleranceWindowTest final : public QObject {
+    Q_OBJECT
+
+  public:
+    ToleranceWindowTest();
+    ~ToleranceWindowTest() override;
+
+  private slots:
+    void init();
+    void cleanup();
+    void startsWithTheDesignedState();
+    void hasARoundedOutline();
+    void followsTheFocusOrder();
+    void namesEveryControlForAssistiveTools();
+    void calculatesTheWorkedExamples_data();
+    void calculatesTheWorkedExamples();
+    void rejectsInputsWithTheirMessages_data();
+    void rejectsInputsWithTheirMessages();
+    void reportButtonFollowsZAndD_data();
+    void reportButtonFollowsZAndD();
+    void resetsOnAnyMouseButtonButNotOnEnter();
+    void proposesThePinDiameter();
+    void runsTheDeviationCalculationAfterEveryCalculate();
+    void writesTheReportThroughTheSaveDialog();
+    void closeGlyphEndsAtOnceEvenWhileEditing();
+    void endsWithoutTheDatabase();
+
+  private:
+    std::unique_ptr<WindowDriver> driver_;
+};
+
+class LiteWindowTest final : public QObject {
+    Q_OBJECT
+
+  public:
+    LiteWindowTest();
+    ~LiteWindowTest() override;
+
+  private slots:
+    void init();
+    void cleanup();
+    void startsWithoutADatabase();
+    void hasARoundedOutline();
+    void followsTheFocusOrder();
+    void namesEveryControlForAssistiveTools();
+    void appliesTheLiteRules_data();
+    void appliesTheLiteRules();
+    void writesTheProfileShiftAmountBeforeTheChecks();
+    void proposesThePlainPinDiameter();
+    void resetKeepsModuleClearanceHaAndPin();
+    void keepsBothReportButtonsEnabled();
+    void writesTheFileReport();
+    void printsTheReport();
+    void closeGlyphUnloadsTheWindow();
+
+  private:
+    std::unique_ptr<WindowDriver> driver_;
+};
+
+}  // namespace quillon::ui::test
