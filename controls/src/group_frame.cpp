@@ -547,6 +547,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     const int captionWidth = text.isEmpty() ? 0 : metrics.horizontalAdvance(text);
     const int captionHeight = text.isEmpty() ? 0 : metrics.height();
     const int bodyTop = gdi::halfTiesToEven(captionHeight);
+    const int pictureRoom = !picture_.isNull() && style_ != 0 ? iconSize_ + kIconGap : 0;
 
     Palette colours;
     if (isEnabled()) {
@@ -564,7 +565,8 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     // The caption box of the header styles: as wide as the caption plus its side margins, placed
     // by the alignment.
     const auto headerBox = [&](int top, int height) {
-        const int boxWidth = std::min(captionWidth + 2 * kSideMargin, w - 2 * kSideMargin);
+        const int boxWidth =
+            std::min(captionWidth + pictureRoom + 2 * kSideMargin, w - 2 * kSideMargin);
         int left = (w - boxWidth) / 2;
         if (alignment_ == kLeft) {
             left = kSideMargin;
@@ -589,7 +591,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
             }
             if (!text.isEmpty()) {
                 // The caption interrupts the top edge, 15 px from the side or centred.
-                const int shownWidth = std::min(captionWidth, w - 2 * kSideMargin);
+                const int shownWidth = std::min(captionWidth + pictureRoom, w - 2 * kSideMargin);
                 int left = (w - shownWidth) / 2;
                 if (alignment_ == kLeft) {
                     left = kSideMargin;
@@ -661,10 +663,9 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
             break;
         }
         case 4: {
-            const int rounded = kCorner;
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, rounded, QColor(), colours.fill);
+            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, kCorner, QColor(), colours.fill);
             painter.save();
-            painter.setClipRegion(gdi::roundRectRegion(0, bodyTop, w - 1, h - 1, rounded));
+            painter.setClipRegion(gdi::roundRectRegion(0, bodyTop, w - 1, h - 1, kCorner));
             const QRect band(0, bodyTop, w - 1, textBoxHeight_);
             lineGradient(painter, band, colours.light, colours.dark, gradientHeaderStyle_, 2.01);
             gdi::line(painter, 0, bodyTop + 1, w - 1, bodyTop + 1, QColor(255, 255, 255));
@@ -672,7 +673,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
             gdi::line(painter, 0, band.bottom() + 2, w - 1, band.bottom() + 2,
                       averagedWithWhite(colours.light));
             painter.restore();
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, rounded, colours.frame);
+            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, kCorner, colours.frame);
             captionRect = band.adjusted(kSideMargin, 0, -kSideMargin, 0);
             break;
         }
@@ -692,7 +693,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
         case 6:
         default: {
             // The tab header: a slanted tab at the top-left corner, as wide as the caption.
-            int tabWidth = std::max(captionWidth + 10, kMinimumTabWidth);
+            int tabWidth = std::max(captionWidth + pictureRoom + 10, kMinimumTabWidth);
             const int tabHeight = captionHeight + 5;
             const int halfTab = gdi::halfTiesToEven(tabHeight);
             if (tabWidth + halfTab >= w - 1 - kSideMargin) {
@@ -727,7 +728,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     // The header icon, scaled to IconSize and set before or after the caption.
     QRect textRect = captionRect;
     const bool hasPicture = !picture_.isNull() && style_ != 0 && !captionRect.isEmpty();
-    const int iconRoom = hasPicture ? iconSize_ + kIconGap : 0;
+    const int iconRoom = hasPicture ? pictureRoom : 0;
     painter.setFont(font);
     QString shown = text;
     if (!wrapCaption) {

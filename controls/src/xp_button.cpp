@@ -284,7 +284,7 @@ void XPButton::setIconAlignment(int alignment) {
 
 void XPButton::changed(const char* name) {
     update();
-    emit PropertyChanged(stateFlagName(name));
+    emit PropertyChanged(QString::fromLatin1(name));
 }
 
 void XPButton::updateShape() {

@@ -201,6 +201,29 @@ class GroupFrameTest final : public QObject {
         }
     }
 
+    void headerPictureInEveryStyleButZero() {
+        for (int style = 0; style <= 8; ++style) {
+            Fixture f;
+            f.frame->setStyle(style);
+            f.frame->setCaption(QStringLiteral("Cap"));
+            QPixmap picture(32, 32);
+            picture.fill(QColor(255, 0, 255));
+            f.frame->setPicture(picture);
+            f.frame->setIconSize(12);
+            const QImage image = f.frame->grab().toImage();
+            int magenta = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    magenta += image.pixel(x, y) == qRgb(255, 0, 255) ? 1 : 0;
+                }
+            }
+            // Scaled to IconSize × IconSize; style 0 shows no picture.
+            QCOMPARE(magenta, style == 0 ? 0 : 12 * 12);
+            QVERIFY2(f.frame->shownCaption() == QStringLiteral("Cap"),
+                     qPrintable(QString::number(style)));
+        }
+    }
+
     void captionThatCannotFitIsDropped() {
         Fixture f;
         f.frame->resize(47, 100);

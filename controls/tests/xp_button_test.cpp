@@ -377,6 +377,18 @@ class XPButtonTest final : public QObject {
         }
     }
 
+    void tinyButtonsStillDraw() {
+        for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(4, 3), QSize(9, 9)}) {
+            XPButton button;
+            button.resize(size);
+            button.setIcon(solidPicture(Qt::black, Qt::green));
+            button.setIconMask(solidPicture(Qt::white, Qt::black));
+            QFocusEvent focusIn(QEvent::FocusIn);
+            QCoreApplication::sendEvent(&button, &focusIn);
+            QCOMPARE(button.renderFace().size(), size.expandedTo(QSize(1, 1)));
+        }
+    }
+
     void spaceShowsPressedWithoutClick() {
         XPButton button;
         QSignalSpy click(&button, &XPButton::Click);
