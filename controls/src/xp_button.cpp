@@ -175,10 +175,6 @@ int twipsToPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-QString stateFlagName(const char* name) {
-    return QString::fromLatin1(name);
-}
-
 }  // namespace
 
 XPButton::XPButton(QWidget* parent) : QWidget(parent), fontType_(defaultFont()) {
