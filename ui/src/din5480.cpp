@@ -118,6 +118,7 @@ DIN5480::DIN5480(const WindowEdition& edition, QWidget* parent)
 DIN5480::~DIN5480() = default;
 
 void DIN5480::buildControls() {
+    QLabel* lastLabel = nullptr;
     for (const ControlSpec& spec : edition_.layout) {
         QWidget* parent = this;
         if (*spec.parent != '\0') {
@@ -132,6 +133,18 @@ void DIN5480::buildControls() {
             control->setAccessibleName(accessibleName);
         }
         control->setAccessibleDescription(control->objectName());
+        // A field is labelled by the caption just before it on its row: assistive tools read the
+        // label relation (and, for lists on Linux, the name of the list's edit field).
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            lastLabel = label;
+        } else if (lastLabel != nullptr && lastLabel->parentWidget() == parent &&
+                   lastLabel->text() == accessibleName) {
+            lastLabel->setBuddy(control);
+            if (auto* list = qobject_cast<QComboBox*>(control)) {
+                list->lineEdit()->setAccessibleName(accessibleName);
+                list->lineEdit()->setAccessibleDescription(control->objectName());
+            }
+        }
     }
     // The two kind options form one exclusive pair.
     auto* kinds = new QButtonGroup(this);
