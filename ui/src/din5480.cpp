@@ -247,10 +247,10 @@ void DIN5480::applyFocusOrder() {
         if (control == nullptr) {
             continue;
         }
-        control->setFocusPolicy(qobject_cast<QRadioButton*>(control) != nullptr ? Qt::TabFocus
-                                                                                : Qt::StrongFocus);
         if (previous != nullptr) {
             setTabOrder(previous, control);
+        } else {
+            control->setFocus();  // the window opens with the first control of the order focused
         }
         previous = control;
     }
@@ -378,7 +378,6 @@ void DIN5480::showMessage(const QString& text) {
     }
     QMessageBox box(QMessageBox::Information, kMessageTitle, text, QMessageBox::Ok,
                     isVisible() ? this : nullptr);
-    box.setAccessibleDescription(QStringLiteral("message"));
     box.exec();
 }
 

@@ -41,6 +41,7 @@ class ToleranceWindowTest final : public QObject {
     void runsTheDeviationCalculationAfterEveryCalculate();
     void writesTheReportThroughTheSaveDialog();
     void closeGlyphEndsAtOnceEvenWhileEditing();
+    void titleStripDragsGlyphMinimises();
     void endsWithoutTheDatabase();
 
   private:

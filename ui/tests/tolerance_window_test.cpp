@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -384,6 +385,32 @@ void ToleranceWindowTest::closeGlyphEndsAtOnceEvenWhileEditing() {
     QTest::mousePress(w.control("Label3"), Qt::RightButton);
     QVERIFY(!w.window->isVisible());
     QVERIFY(w.messages.isEmpty());
+}
+
+void ToleranceWindowTest::titleStripDragsGlyphMinimises() {
+    WindowDriver& w = *driver_;
+    QCOMPARE(QApplication::focusWidget(), w.control("Option1"));  // first in the focus order
+    DIN5480& window = *w.window;
+    const QPoint start = window.pos();
+    QWidget* strip = w.control("top");
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(100, 10));
+    QTest::mouseMove(strip, QPoint(150, 40));
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(150, 40));
+    QCOMPARE(window.pos(), start + QPoint(50, 30));
+
+    // The circles under the glyphs are decoration: they neither drag nor close.
+    QWidget* circle = w.control("QUIT");
+    QTest::mousePress(circle, Qt::LeftButton, {}, QPoint(1, 8));
+    QTest::mouseMove(circle, QPoint(30, 30));
+    QTest::mouseRelease(circle, Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(window.pos(), start + QPoint(50, 30));
+    QVERIFY(window.isVisible());
+
+    // "—" minimises on a click (press and release on it), not on the press alone.
+    QTest::mousePress(w.control("Label22"), Qt::LeftButton);
+    QVERIFY(!window.isMinimized());
+    QTest::mouseRelease(w.control("Label22"), Qt::LeftButton);
+    QVERIFY(window.isMinimized());
 }
 
 void ToleranceWindowTest::endsWithoutTheDatabase() {
