@@ -197,7 +197,7 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
             list->setCompleter(nullptr);  // the typed text stays exactly as typed
             list->setFont(fontOf(spec.font));
             list->setEditText(text);
-            list->lineEdit()->installEventFilter(new SwallowEnter(list));
+            list->installEventFilter(new SwallowEnter(list));
             return list;
         }
         case ControlKind::OptionButton: {

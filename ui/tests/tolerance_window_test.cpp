@@ -295,9 +295,13 @@ void ToleranceWindowTest::proposesThePinDiameter() {
     w.pick("Combo1", "2.00");
     QCOMPARE(w.text("Text16"), "3.464");
 
-    // A typed module changes nothing until a kind is chosen; Enter in the list is no pick.
+    // A typed module changes nothing until a kind is chosen; Enter in the list is no pick, even
+    // when the typed text is one of the entries.
+    w.type("Combo1", "10.00");
+    QTest::keyClick(w.control<QComboBox>("Combo1"), Qt::Key_Return);
+    QCOMPARE(w.text("Text16"), "3.464");
     w.type("Combo1", "2.2");
-    QTest::keyClick(w.control<QComboBox>("Combo1")->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(w.control<QComboBox>("Combo1"), Qt::Key_Return);
     QCOMPARE(w.text("Text16"), "3.464");
     QCOMPARE(w.text("Combo1"), "2.2");
     w.click("Option2");
