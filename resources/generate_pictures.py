@@ -96,6 +96,15 @@ def printer(x, y):
     return paper or body or tray
 
 
+def printer_colour(x, y):
+    """White paper with a blue-grey rim over a dark body with a green lamp."""
+    if y <= 5 and 4 <= x <= 11:
+        return (70, 90, 140) if x in (4, 11) or y == 1 else (235, 240, 250)
+    if y == 8 and x == 12:
+        return (60, 220, 80)
+    return mix((110, 120, 140), (50, 60, 80), y / 15)
+
+
 def export_sheet(x, y):
     """A sheet with lines: the report command (its mask is left out on purpose)."""
     return 3 <= x <= 12 and 1 <= y <= 14
@@ -116,8 +125,7 @@ def main():
     write_png(os.path.join(folder, "spline16.png"), 16, 16, spline_hub)
     icon_pair(folder, "calculate", tick, lambda x, y: mix((40, 170, 60), (10, 110, 30), y / 15))
     icon_pair(folder, "reset", cross, lambda x, y: mix((230, 60, 40), (160, 20, 10), y / 15))
-    icon_pair(folder, "print", printer,
-              lambda x, y: (250, 250, 250) if y <= 5 else mix((120, 130, 150), (70, 80, 100), y / 15))
+    icon_pair(folder, "print", printer, printer_colour)
     write_png(os.path.join(folder, "report.png"), 16, 16,
               lambda x, y: ((240, 240, 240) if export_sheet(x, y) and y % 3 else
                             (90, 90, 90) if export_sheet(x, y) else (0, 0, 0)) + (255,))

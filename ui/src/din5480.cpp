@@ -331,6 +331,8 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
         for (const char* entry : entries) {
             list->addItem(QString::fromUtf8(entry));
         }
+        // The arrow keys then move on from the entry shown, when the text is one of them.
+        list->setCurrentIndex(list->findText(shown));
         list->setEditText(shown);
     };
     fill("Combo1", edition_.moduleList);
