@@ -79,6 +79,16 @@ void LiteWindowTest::hasARoundedOutline() {
     QVERIFY(!outline.contains(QPoint(466, 279)));
 }
 
+void LiteWindowTest::drawsTheDesignedColours() {
+    const QColor computed(216, 228, 248);  // inactive caption text
+    checkColours(*driver_->window, {{"close circle", {452, 17}, QColor(255, 0, 0)},
+                                    {"minimise circle", {433, 17}, QColor(255, 0, 0)},
+                                    {"d field", {296, 50}, computed},
+                                    {"x.m field", {110, 221}, computed},
+                                    {"ha* field", {110, 120}, QColor(224, 224, 224)},
+                                    {"z field", {110, 50}, QColor(255, 255, 255)}});
+}
+
 void LiteWindowTest::followsTheFocusOrder() {
     checkFocusOrder(*driver_->window, {"Option1", "Option2", "Text1",  "Text3",  "Combo1", "Text2",
                                        "Text4",   "Text5",   "Text6",  "Text7",  "Text8",  "Text10",

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -48,6 +49,21 @@ void checkAccessibleNames(const DIN5480& window) {
         QVERIFY2(!captionsOnRow.isEmpty(), binding.controlName);
         // The nearest label to the left of the field names it.
         QCOMPARE(field->accessibleName(), captionsOnRow.last());
+    }
+}
+
+void checkColours(DIN5480& window, const QList<ColourAt>& expected) {
+    const QImage picture = window.grab().toImage();
+    for (const ColourAt& point : expected) {
+        const QColor shown = picture.pixelColor(point.at);
+        const int distance = std::abs(shown.red() - point.colour.red()) +
+                             std::abs(shown.green() - point.colour.green()) +
+                             std::abs(shown.blue() - point.colour.blue());
+        QVERIFY2(distance <= 24, qPrintable(QStringLiteral("%1 at (%2, %3) is %4, expected %5")
+                                                .arg(point.what)
+                                                .arg(point.at.x())
+                                                .arg(point.at.y())
+                                                .arg(shown.name(), point.colour.name())));
     }
 }
 

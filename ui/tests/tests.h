@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
+#include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 #include <memory>
 
@@ -15,6 +18,13 @@ class WindowDriver;
 // Checks shared by both editions' windows.
 void checkFocusOrder(const DIN5480& window, const QStringList& expected);
 void checkAccessibleNames(const DIN5480& window);
+// Renders the window and compares the colour at each point (window pixels) with the expected one.
+struct ColourAt {
+    const char* what;
+    QPoint at;
+    QColor colour;
+};
+void checkColours(DIN5480& window, const QList<ColourAt>& expected);
 
 class ToleranceWindowTest final : public QObject {
     Q_OBJECT
@@ -28,6 +38,7 @@ class ToleranceWindowTest final : public QObject {
     void cleanup();
     void startsWithTheDesignedState();
     void hasARoundedOutline();
+    void drawsTheDesignedColours();
     void followsTheFocusOrder();
     void namesEveryControlForAssistiveTools();
     void calculatesTheWorkedExamples_data();
@@ -60,6 +71,7 @@ class LiteWindowTest final : public QObject {
     void cleanup();
     void startsWithoutADatabase();
     void hasARoundedOutline();
+    void drawsTheDesignedColours();
     void followsTheFocusOrder();
     void namesEveryControlForAssistiveTools();
     void appliesTheLiteRules_data();

@@ -83,6 +83,18 @@ void ToleranceWindowTest::hasARoundedOutline() {
     QVERIFY(outline.contains(QPoint(466, 140)));
 }
 
+void ToleranceWindowTest::drawsTheDesignedColours() {
+    // Points inside each control, clear of its text (pixels: twips / 15).
+    checkColours(*driver_->window, {{"close circle", {452, 17}, QColor(192, 64, 0)},
+                                    {"minimise circle", {433, 17}, QColor(192, 64, 0)},
+                                    {"input group tab", {9, 37}, QColor(128, 128, 128)},
+                                    {"result group tab", {187, 36}, QColor(192, 0, 0)},
+                                    {"ha* field", {110, 134}, QColor(192, 192, 192)},
+                                    {"d field", {300, 60}, QColor(224, 224, 224)},
+                                    {"z field", {110, 59}, QColor(255, 255, 255)},
+                                    {"grade field", {109, 258}, QColor(224, 224, 224)}});
+}
+
 void ToleranceWindowTest::followsTheFocusOrder() {
     checkFocusOrder(
         *driver_->window,
