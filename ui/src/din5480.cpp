@@ -115,7 +115,10 @@ DIN5480::DIN5480(const WindowEdition& edition, QWidget* parent)
     connectReactions();
 }
 
-DIN5480::~DIN5480() = default;
+DIN5480::~DIN5480() {
+    // The reactions use members of this class: take the controls down while those still exist.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 void DIN5480::buildControls() {
     QLabel* lastLabel = nullptr;
@@ -166,15 +169,12 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::Label: {
             auto* label = new QLabel(text, parent);
             label->setFont(fontOf(spec.font));
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setAlignment((spec.captionAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) |
+                                Qt::AlignTop);
             if (spec.foreground) {
                 QPalette colours = label->palette();
                 colours.setColor(QPalette::WindowText, QColor::fromRgb(*spec.foreground));
                 label->setPalette(colours);
-            }
-            if (std::string_view(spec.name) == "Label22" ||
-                std::string_view(spec.name) == "Label3") {
-                label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             }
             return label;
         }

@@ -34,11 +34,15 @@ inline ControlSpec circle(const char* name, int left, int top, int size, QRgb fi
     return spec;
 }
 
+inline constexpr int kCaptionLeft = 0;
+inline constexpr int kCaptionCentred = 2;
+
 inline ControlSpec label(const char* name, const char* parent, int left, int top, int width,
                          int height, const char* caption, FontSpec font,
-                         std::optional<QRgb> colour = {}) {
+                         std::optional<QRgb> colour = {}, int alignment = kCaptionLeft) {
     ControlSpec spec{name, ControlKind::Label, parent, left, top, width, height, caption, font};
     spec.foreground = colour;
+    spec.captionAlignment = alignment;
     return spec;
 }
 
@@ -58,9 +62,6 @@ inline ControlSpec dropDownList(const char* name, const char* parent, int left, 
     spec.accessibleName = labelCaption;
     return spec;
 }
-
-inline constexpr int kCaptionLeft = 0;
-inline constexpr int kCaptionCentred = 2;
 
 inline ControlSpec commandButton(const char* name, int left, int top, const char* caption,
                                  const char* icon = "", const char* iconMask = "",

@@ -22,8 +22,8 @@ const ControlSpec kLayout[] = {
     label("Label1", "", 360, 30, 2055, 255, "quillon-lite", kCourier9, kWhite),
     circle("min", 6375, 30, 255, kGlyphCircle),
     circle("QUIT", 6660, 30, 255, kGlyphCircle),
-    label("Label22", "", 6390, 60, 225, 195, "—", kVerdana75Bold, kYellow),
-    label("Label3", "", 6675, 60, 225, 195, "X", kVerdana75, kWhite),
+    label("Label22", "", 6390, 60, 225, 195, "—", kVerdana75Bold, kYellow, kCaptionCentred),
+    label("Label3", "", 6675, 60, 225, 195, "X", kVerdana75, kWhite, kCaptionCentred),
 
     {"Frame1", ControlKind::GroupBox, "", 90, 375, 2600, 3600, "已知参数", kVerdana825},
     label("Label4", "Frame1", 120, 300, 1380, 195, "齿数     z =", kSong9),

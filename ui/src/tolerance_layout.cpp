@@ -15,8 +15,8 @@ const ControlSpec kLayout[] = {
     picture("Image2", 90, 45, 240, 240, ":/quillon/spline16.png"),
     circle("min", 6375, 30, 255, kGlyphCircle),
     circle("QUIT", 6660, 30, 255, kGlyphCircle),
-    label("Label22", "", 6390, 60, 225, 195, "—", kVerdana75Bold, kYellow),
-    label("Label3", "", 6675, 60, 225, 195, "X", kVerdana75, kWhite),
+    label("Label22", "", 6390, 60, 225, 195, "—", kVerdana75Bold, kYellow, kCaptionCentred),
+    label("Label3", "", 6675, 60, 225, 195, "X", kVerdana75, kWhite, kCaptionCentred),
 
     {"Frame1", ControlKind::GroupFrame, "", 90, 375, 2600, 3720, "Frame1", kSong9, kWhite,
      qRgb(128, 128, 128)},

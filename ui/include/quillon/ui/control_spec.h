@@ -54,7 +54,7 @@ struct ControlSpec {
     const char* accessibleName = "";      // fields: the caption of their label
     const char* icon = "";                // command buttons: icon resource path
     const char* iconMask = "";            // command buttons: mask resource path (none: no icon)
-    int captionAlignment = 0;             // command buttons: 0 left, 1 right, 2 centre
+    int captionAlignment = 0;             // buttons and labels: 0 left, 1 right, 2 centre
 
     QRect pixelRect() const {
         return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
