@@ -310,7 +310,13 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
     }
     setMask(roundedOutline(size(), edition_.cornerEllipse));
     if (edition_.preparesPrinter) {
+        // Set up once: every printed report uses this printer and these settings.
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printStyle_.fontFamily = QStringLiteral("宋体");
+        printStyle_.pointSize = 10;
+        printStyle_.color = QColor(0, 0, 255);
+        printStyle_.startXTwips = 0;
+        printStyle_.extraLineSpacingTwips = 50;
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -473,7 +479,7 @@ void DIN5480::printReport() {
     if (!accepted) {
         return;  // a cancelled print dialog prints nothing
     }
-    report::printReport(*printer_, report::litePrintedReportLines(*form_));
+    report::printReport(*printer_, report::litePrintedReportLines(*form_), printStyle_);
 }
 
 }  // namespace quillon::ui

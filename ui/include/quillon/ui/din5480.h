@@ -10,6 +10,7 @@
 
 #include "quillon/engine/form.h"
 #include "quillon/engine/run_state.h"
+#include "quillon/report/printed_report.h"
 #include "quillon/tolerance/deviation_result.h"
 #include "quillon/tolerance/series_column.h"
 #include "quillon/tolerance/tolerance_database.h"
@@ -94,6 +95,7 @@ class DIN5480 final : public QWidget {
     SeriesColumn seriesColumn_;
     std::optional<ToleranceDatabase> database_;
     std::unique_ptr<QPrinter> printer_;
+    report::PrintStyle printStyle_;
     std::function<void(const QString&)> messageSink_;
     SaveFileChooser saveFileChooser_;
     PrintDialogRunner printDialog_;
