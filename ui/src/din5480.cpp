@@ -210,6 +210,10 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
             button->setCaption(text);
             button->setCaptionAlignment(spec.captionAlignment);
             button->setIconAlignment(XPButton::kIconRight);
+            // Tahoma has no Chinese glyphs; as on a Chinese desktop they come from the Song face.
+            QFont face = button->fontType();
+            face.setFamilies({face.family(), QStringLiteral("宋体")});
+            button->setFontType(face);
             if (*spec.icon != '\0') {
                 button->setIcon(QPixmap(QString::fromUtf8(spec.icon)));
             }
