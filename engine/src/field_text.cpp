@@ -2,6 +2,7 @@
 
 #include "quillon/engine/arithmetic_failure.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -19,9 +20,9 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The characters of the leading number of `text`, blanks removed, ready for from_chars
-// (which takes no "+" sign). Empty when the text has no leading number.
-std::string leadingNumber(std::string_view text) {
+constexpr std::string_view kSkippedBlanks = " \t\n";
+
+std::string withoutBlanks(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (char c : text) {
@@ -29,24 +30,32 @@ std::string leadingNumber(std::string_view text) {
             compact.push_back(c);
         }
     }
+    return compact;
+}
 
+// The leading number of a text without blanks: its characters as from_chars takes them (a "+"
+// sign dropped; empty when there is no number) and how many characters of the text it uses.
+struct NumberSpan {
+    std::string_view number;
+    std::size_t consumed = 0;
+};
+
+NumberSpan leadingNumberSpan(std::string_view text) {
     std::size_t pos = 0;
-    std::string number;
-    if (pos < compact.size() && (compact[pos] == '+' || compact[pos] == '-')) {
-        if (compact[pos] == '-') {
-            number.push_back('-');
-        }
+    std::size_t begin = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        begin = text[pos] == '+' ? 1 : 0;
         ++pos;
     }
     bool hasDigits = false;
-    while (pos < compact.size() && isDigit(compact[pos])) {
-        number.push_back(compact[pos++]);
+    while (pos < text.size() && isDigit(text[pos])) {
+        ++pos;
         hasDigits = true;
     }
-    if (pos < compact.size() && compact[pos] == '.') {
-        number.push_back(compact[pos++]);
-        while (pos < compact.size() && isDigit(compact[pos])) {
-            number.push_back(compact[pos++]);
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && isDigit(text[pos])) {
+            ++pos;
             hasDigits = true;
         }
     }
@@ -54,20 +63,36 @@ std::string leadingNumber(std::string_view text) {
         return {};
     }
     // An exponent counts only when digits follow it: "2e" is 2, "2e3" is 2000.
-    if (pos < compact.size() && (compact[pos] == 'e' || compact[pos] == 'E')) {
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t expPos = pos + 1;
-        std::string exponent = "e";
-        if (expPos < compact.size() && (compact[expPos] == '+' || compact[expPos] == '-')) {
-            exponent.push_back(compact[expPos++]);
+        if (expPos < text.size() && (text[expPos] == '+' || text[expPos] == '-')) {
+            ++expPos;
         }
-        if (expPos < compact.size() && isDigit(compact[expPos])) {
-            while (expPos < compact.size() && isDigit(compact[expPos])) {
-                exponent.push_back(compact[expPos++]);
+        if (expPos < text.size() && isDigit(text[expPos])) {
+            while (expPos < text.size() && isDigit(text[expPos])) {
+                ++expPos;
             }
-            number += exponent;
+            pos = expPos;
         }
     }
-    return number;
+    return {text.substr(begin, pos - begin), pos};
+}
+
+double parseNumber(std::string_view number) {
+    if (number.empty()) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                           std::chars_format::general);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone when out of range; strtod tells overflow (+/-HUGE_VAL)
+        // from underflow (0), and the text is plain ASCII without locale-dependent characters.
+        // Overflow must stay visible as infinity so that the step using it fails.
+        return std::strtod(std::string(number).c_str(), nullptr);
+    }
+    return value;
 }
 
 // The value in decimal scientific form with 15 significant digits: `digits` holds them
@@ -80,10 +105,10 @@ struct DecimalForm {
 
 DecimalForm toDecimalForm(double value) {
     char buffer[64];
-    auto [end, ec] =
+    const std::to_chars_result written =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    (void)ec;  // 64 characters always suffice for 15 digits and an exponent
-    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    // 64 characters always suffice for 15 digits and an exponent.
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
     DecimalForm form;
     if (!text.empty() && text.front() == '-') {
         form.negative = true;
@@ -187,41 +212,26 @@ double roundOnDecimalForm(double value, int decimals, TieRule rule) {
 }  // namespace
 
 double readNumber(std::string_view text) {
-    const std::string number = leadingNumber(text);
-    if (number.empty()) {
-        return 0.0;
+    // Field texts rarely hold blanks: read those in place, without a copy.
+    if (std::none_of(text.begin(), text.end(), isSkippedBlank)) {
+        return parseNumber(leadingNumberSpan(text).number);
     }
-    double value = 0.0;
-    const char* first = number.data();
-    const char* last = number.data() + number.size();
-    auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone when out of range; strtod tells overflow (+/-HUGE_VAL)
-        // from underflow (0), and the text is plain ASCII without locale-dependent characters.
-        // Overflow must stay visible as infinity so that the step using it fails.
-        return std::strtod(number.c_str(), nullptr);
-    }
-    (void)ptr;
-    return value;
+    const std::string compact = withoutBlanks(text);
+    return parseNumber(leadingNumberSpan(compact).number);
 }
 
 bool isWholeNumber(std::string_view text) {
-    std::size_t begin = text.find_first_not_of(" \t\n");
-    std::size_t end = text.find_last_not_of(" \t\n");
+    const std::size_t begin = text.find_first_not_of(kSkippedBlanks);
     if (begin == std::string_view::npos) {
         return false;
     }
+    const std::size_t end = text.find_last_not_of(kSkippedBlanks);
     const std::string_view core = text.substr(begin, end - begin + 1);
-    if (core.find_first_of(" \t\n") != std::string_view::npos) {
+    if (core.find_first_of(kSkippedBlanks) != std::string_view::npos) {
         return false;
     }
-    const std::string number = leadingNumber(core);
-    if (number.empty()) {
-        return false;
-    }
-    // The leading number must consume the whole text (a "+" sign is dropped from `number`).
-    const std::size_t consumed = number.size() + ((core.front() == '+') ? 1 : 0);
-    return consumed == core.size();
+    const NumberSpan span = leadingNumberSpan(core);
+    return !span.number.empty() && span.consumed == core.size();
 }
 
 std::string writeNumber(double value) {
