@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +79,31 @@ class SwallowEnter final : public QObject {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             return key == Qt::Key_Return || key == Qt::Key_Enter;
+        }
+        return false;
+    }
+};
+
+// A read-only field takes no text from an input method. The toolkit tells the system's input
+// method that a read-only line edit accepts input and then inserts what it commits (QTBUG-119182),
+// so pinyin typed into a result field would replace the result.
+class RefuseInputMethod final : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::InputMethod) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::InputMethodQuery) {
+            auto* query = static_cast<QInputMethodQueryEvent*>(event);
+            if (query->queries().testFlag(Qt::ImEnabled)) {
+                query->setValue(Qt::ImEnabled, false);
+                query->accept();
+                return true;
+            }
         }
         return false;
     }
@@ -183,6 +209,9 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
             field->setFont(fontOf(spec.font));
             field->setAlignment(Qt::AlignCenter);
             field->setReadOnly(!spec.editable);
+            if (!spec.editable) {
+                field->installEventFilter(new RefuseInputMethod(field));
+            }
             if (spec.background) {
                 QPalette colours = field->palette();
                 colours.setColor(QPalette::Base, QColor::fromRgb(*spec.background));
