@@ -7,10 +7,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +22,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "quillon/controls/xp_button.h"
 #include "quillon/engine/field_text.h"
@@ -129,7 +132,7 @@ RandomUser::RandomUser(DIN5480& window, std::uint64_t seed, const QString& repor
         [this](const QString& initial) { return chooseReportFile(initial); });
     window_.setPrintDialog([this](QPrinter& printer) { return answerPrintDialog(printer); });
     boxWatcher_.setInterval(1);
-    QObject::connect(&boxWatcher_, &QTimer::timeout, [this] { answerOpenMessageBox(); });
+    QObject::connect(&boxWatcher_, &QTimer::timeout, [this] { answerOpenDialog(); });
 
     window_.activateWindow();
     // Keys go to the focused window; without activation they still reach the window's focus.
@@ -434,7 +437,21 @@ void RandomUser::reset() {
 
 void RandomUser::clickReportButton(const char* name) {
     auto* button = window_.findChild<QWidget*>(QString::fromLatin1(name));
+    // Now and then the toolkit's own save dialog, answered by hand.
+    const bool realSaveDialog = qstrcmp(name, "cmd3") == 0 && chance(15);
+    if (realSaveDialog) {
+        window_.setSaveFileChooser({});
+        boxWatcherTicks_ = 0;
+        boxWatcher_.start();
+    }
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    if (realSaveDialog) {
+        window_.setSaveFileChooser(
+            [this](const QString& initial) { return chooseReportFile(initial); });
+        if (!realMessageBoxes_) {
+            boxWatcher_.stop();
+        }
+    }
     note(QStringLiteral("click %1%2")
              .arg(QString::fromLatin1(name),
                   button->isEnabled() ? QString() : QStringLiteral(" (disabled)")));
@@ -804,16 +821,49 @@ bool RandomUser::answerPrintDialog(QPrinter& printer) {
     return true;
 }
 
-void RandomUser::answerOpenMessageBox() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
+void RandomUser::answerOpenDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
         return;
     }
-    // Give the box a moment to appear, as a user's hand needs one; then close it.
-    if (++boxWatcherTicks_ < 2) {
+    // Give the box a moment to appear, as a user's hand needs one; then answer it.
+    if (++boxWatcherTicks_ < 2 || !modal->isVisible()) {
         return;
     }
     boxWatcherTicks_ = 0;
+    if (answerPending_) {
+        return;
+    }
+    // Answered from the event loop, not from inside this timer: the answer may open the next box
+    // (the save dialog asks before replacing a file), and a timer does not fire again while its
+    // own handler runs.
+    answerPending_ = true;
+    QTimer::singleShot(0, &boxWatcher_, [this, modal = QPointer<QWidget>(modal)] {
+        answerPending_ = false;
+        if (modal != nullptr && modal == QApplication::activeModalWidget()) {
+            answer(*modal);
+        }
+    });
+}
+
+void RandomUser::answer(QWidget& modal) {
+    if (auto* dialog = qobject_cast<QFileDialog*>(&modal)) {
+        answerSaveDialog(*dialog);
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(&modal);
+    if (box == nullptr) {
+        fail(QStringLiteral("an unexpected modal window: %1")
+                 .arg(QString::fromLatin1(modal.metaObject()->className())));
+        modal.close();
+        return;
+    }
+    if (qobject_cast<QFileDialog*>(box->parentWidget()) != nullptr) {
+        // The save dialog asks before it replaces a file: yes.
+        note(QStringLiteral("save dialog: replace the file"));
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        return;
+    }
     messages_ << box->text();
     if (box->windowTitle() != QStringLiteral("系统提示") ||
         box->icon() != QMessageBox::Information || box->buttons().size() != 1) {
@@ -838,6 +888,41 @@ void RandomUser::answerOpenMessageBox() {
             box->close();  // the title bar's close button
             break;
     }
+}
+
+void RandomUser::answerSaveDialog(QFileDialog& dialog) {
+    const auto answer = below(100);
+    if (answer < 40) {
+        ++reportsCancelled_;
+        note(QStringLiteral("real save dialog cancelled"));
+        if (answer < 25) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        } else {
+            dialog.reject();  // the Cancel button or the title bar's close button
+        }
+        return;
+    }
+    auto* nameField = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (nameField == nullptr) {
+        fail(QStringLiteral("the save dialog has no file name field"));
+        dialog.reject();
+        return;
+    }
+    // A new name, or (then the dialog asks first) the one written last.
+    const QString path =
+        answer < 80 || lastDialogReport_.isEmpty()
+            ? QDir(folder_).filePath(QStringLiteral("dialog_%1.txt").arg(actionNumber_))
+            : lastDialogReport_;
+    nameField->setFocus();
+    nameField->selectAll();
+    QTest::keyClicks(nameField, path);
+    if (QWidget* completions = QApplication::activePopupWidget()) {
+        QTest::keyClick(completions, Qt::Key_Escape);
+    }
+    QTest::keyClick(nameField, Qt::Key_Return);
+    lastDialogReport_ = path;
+    reportWritten_ = path;
+    note(QStringLiteral("real save dialog answered %1").arg(shown(QFileInfo(path).fileName())));
 }
 
 // --- the rules ---------------------------------------------------------------------------------
@@ -979,6 +1064,10 @@ void RandomUser::checkPrintedFile(const QString& path) {
 }
 
 void RandomUser::note(const QString& what) {
+    static const bool trace = qEnvironmentVariableIsSet("QUILLON_ROBUSTNESS_TRACE");
+    if (trace) {
+        std::fprintf(stderr, "#%d %s\n", actionNumber_, qPrintable(what));
+    }
     recentActions_.push_back(QStringLiteral("#%1%2 %3")
                                  .arg(actionNumber_)
                                  .arg(realMessageBoxes_ ? QStringLiteral(" [boxes]") : QString())

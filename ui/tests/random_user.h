@@ -14,6 +14,7 @@
 #include "quillon/engine/field.h"
 
 class QComboBox;
+class QFileDialog;
 class QLineEdit;
 class QMessageBox;
 class QPrinter;
@@ -102,7 +103,9 @@ class RandomUser final {
     // The dialogs the window opens, answered at random.
     QString chooseReportFile(const QString& initialName);
     bool answerPrintDialog(QPrinter& printer);
-    void answerOpenMessageBox();
+    void answerOpenDialog();
+    void answer(QWidget& modal);
+    void answerSaveDialog(QFileDialog& dialog);
 
     // The rules checked after every action; the first broken one is kept in fault_.
     void checkAfterAction();
@@ -128,10 +131,12 @@ class RandomUser final {
     std::optional<QString> reportRefused_;  // a name that cannot be written: a message is due
     std::optional<QString> printed_;
     std::optional<QString> printCancelled_;
+    QString lastDialogReport_;
     int messagesBeforeAction_ = 0;
     bool realMessageBoxes_ = false;
     QTimer boxWatcher_;
     int boxWatcherTicks_ = 0;
+    bool answerPending_ = false;
 
     std::deque<QString> recentActions_;
     int actionNumber_ = 0;
