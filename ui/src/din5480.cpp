@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,6 +55,14 @@ QFont fontOf(const FontSpec& spec) {
     font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
     font.setBold(spec.bold);
     return font;
+}
+
+// The window's pictures are PNG files compiled into the program. Naming the format spares the
+// image reader from loading every image format plugin to guess it.
+QPixmap pngPicture(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 // The outline of the frameless window: a rounded rectangle whose corners are quarter ellipses.
@@ -116,7 +125,7 @@ DIN5480::DIN5480(const WindowEdition& edition, QWidget* parent)
     initialiseWindowPictures();
     setObjectName(QStringLiteral("DIN5480"));
     setWindowTitle(QString::fromUtf8(edition_.programTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/quillon/spline16.png")));
+    setWindowIcon(QIcon(pngPicture(QStringLiteral(":/quillon/spline16.png"))));
     setAccessibleName(windowTitle());
     setAccessibleDescription(objectName());
     QPalette background = palette();
@@ -186,7 +195,7 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
     switch (spec.kind) {
         case ControlKind::Picture: {
             auto* picture = new QLabel(parent);
-            picture->setPixmap(QPixmap(text));
+            picture->setPixmap(pngPicture(text));
             picture->setScaledContents(true);
             return picture;
         }
@@ -244,10 +253,10 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
             face.setFamilies({face.family(), QStringLiteral("宋体")});
             button->setFontType(face);
             if (*spec.icon != '\0') {
-                button->setIcon(QPixmap(QString::fromUtf8(spec.icon)));
+                button->setIcon(pngPicture(QString::fromUtf8(spec.icon)));
             }
             if (*spec.iconMask != '\0') {
-                button->setIconMask(QPixmap(QString::fromUtf8(spec.iconMask)));
+                button->setIconMask(pngPicture(QString::fromUtf8(spec.iconMask)));
             }
             return button;
         }
@@ -343,8 +352,8 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
     }
     setMask(roundedOutline(size(), edition_.cornerEllipse));
     if (edition_.preparesPrinter) {
-        // Set up once: every printed report uses this printer and these settings.
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Set up once: every printed report uses these settings and one printer, made by
+        // printer() on first use so that the print system loads only when it is needed.
         printStyle_.fontFamily = QStringLiteral("宋体");
         printStyle_.pointSize = 10;
         printStyle_.color = QColor(0, 0, 255);
@@ -435,6 +444,9 @@ void DIN5480::setPrintDialog(PrintDialogRunner runner) {
 }
 
 QPrinter* DIN5480::printer() const {
+    if (!printer_ && edition_.preparesPrinter) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
     return printer_.get();
 }
 
@@ -502,17 +514,18 @@ void DIN5480::writeReport() {
 }
 
 void DIN5480::printReport() {
-    if (!printer_) {
+    QPrinter* const target = printer();
+    if (target == nullptr) {
         return;
     }
-    const bool accepted = printDialog_ ? printDialog_(*printer_) : [this] {
-        QPrintDialog dialog(printer_.get(), this);
+    const bool accepted = printDialog_ ? printDialog_(*target) : [this, target] {
+        QPrintDialog dialog(target, this);
         return dialog.exec() == QDialog::Accepted;
     }();
     if (!accepted) {
         return;  // a cancelled print dialog prints nothing
     }
-    report::printReport(*printer_, report::litePrintedReportLines(*form_), printStyle_);
+    report::printReport(*target, report::litePrintedReportLines(*form_), printStyle_);
 }
 
 }  // namespace quillon::ui

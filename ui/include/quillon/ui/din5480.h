@@ -64,7 +64,8 @@ class DIN5480 final : public QWidget {
     // The printed report's dialog (lite edition): true to print on the given printer.
     using PrintDialogRunner = std::function<bool(QPrinter& printer)>;
     void setPrintDialog(PrintDialogRunner runner);
-    // The printer the lite edition prepared at start-up; nullptr in the tolerance edition.
+    // The printer of the lite edition's printed report, made on first use (loading the print
+    // system costs start-up time) and kept; nullptr in the tolerance edition.
     QPrinter* printer() const;
 
     // The last file name of the report dialog ("reporter.txt" before the first report).
@@ -94,7 +95,7 @@ class DIN5480 final : public QWidget {
     DeviationResult deviation_;
     SeriesColumn seriesColumn_;
     std::optional<ToleranceDatabase> database_;
-    std::unique_ptr<QPrinter> printer_;
+    mutable std::unique_ptr<QPrinter> printer_;  // made on first use, see printer()
     report::PrintStyle printStyle_;
     std::function<void(const QString&)> messageSink_;
     SaveFileChooser saveFileChooser_;
