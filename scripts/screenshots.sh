@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Refreshes the README's pictures of both windows: starts quillon and quillon-lite one after the
+# other on a private Xvfb display, calculates the example z = 20 (xdotool), grabs the screen
+# (ImageMagick import) and crops it to the window. Writes docs/quillon.png and docs/quillon-lite.png.
+#
+#   scripts/screenshots.sh [build-dir]     (default build/dev, configured and built when needed)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+build="${1:-build/dev}"
+
+programs=("apps/quillon/quillon" "apps/quillon-lite/quillon-lite")
+for program in "${programs[@]}"; do
+    if [[ ! -x "$build/$program" ]]; then
+        if [[ "$build" != build/dev ]]; then
+            echo "missing $build/$program: build it first" >&2
+            exit 1
+        fi
+        ./scripts/install-deps.sh
+        cmake --preset dev >/dev/null
+        cmake --build --preset dev --target quillon quillon-lite
+        break
+    fi
+done
+
+display=""
+for n in $(seq 80 120); do
+    if [[ ! -e "/tmp/.X11-unix/X$n" && ! -e "/tmp/.X$n-lock" ]]; then
+        display=":$n"
+        break
+    fi
+done
+[[ -n "$display" ]] || { echo "no free X display number" >&2; exit 1; }
+# A white root window, so the rounded corners of the frameless window stand on white.
+Xvfb "$display" -screen 0 1024x768x24 -wr -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+program_pid=""
+cleanup() {
+    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do
+    [[ -e "/tmp/.X11-unix/X${display#:}" ]] && break
+    sleep 0.1
+done
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+
+# Where the z field stands in each window (pixels from its top-left corner).
+z_field_x=139
+declare -A z_field_y=([quillon]=59 [quillon-lite]=51)
+
+mkdir -p docs
+for program in "${programs[@]}"; do
+    name="$(basename "$program")"
+    (cd "$(dirname "$build/$program")" && exec "./$name") >/dev/null 2>&1 &
+    program_pid=$!
+    # Wait for the window to be mapped, then for it to settle (first paint, fonts).
+    geometry=""
+    for _ in $(seq 100); do
+        sleep 0.1
+        id=$(xwininfo -root -children 2>/dev/null |
+            awk '/"/ && /[0-9]+x[0-9]+\+/ && !/has no name/ {print $1}' | while read -r w; do
+                if xwininfo -id "$w" 2>/dev/null | grep -q "Map State: IsViewable"; then
+                    echo "$w"
+                fi
+            done | head -n 1)
+        if [[ -n "$id" ]]; then
+            info=$(xwininfo -id "$id")
+            x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+            y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+            w=$(awk '/Width:/ {print $2}' <<<"$info")
+            h=$(awk '/Height:/ {print $2}' <<<"$info")
+            geometry="${w}x${h}+${x}+${y}"
+            break
+        fi
+    done
+    [[ -n "$geometry" ]] || { echo "$name showed no window" >&2; exit 1; }
+    sleep 1
+    # The example of a calculation: z = 20 with the other defaults, then "更新数据".
+    xdotool mousemove $((x + z_field_x)) $((y + z_field_y[$name])) click 1 key ctrl+a type 20
+    xdotool mousemove $((x + 415)) $((y + 44)) click 1 mousemove 0 0
+    sleep 0.5
+    import -window root -crop "$geometry" +repage "docs/$name.png"
+    echo "docs/$name.png ($geometry)"
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+done
