@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -14,7 +13,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -24,7 +22,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "quillon/controls/xp_button.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/ui/din5480.h"
 
@@ -962,11 +959,8 @@ void RandomUser::checkAfterAction() {
     reportWritten_.reset();
     reportRefused_.reset();
     printed_.reset();
-    printCancelled_.reset();
 
-    if (!QRegularExpression(kWholeNumberText)
-             .match(QString::fromStdString(window_.runState().k))
-             .hasMatch()) {
+    if (!kWholeNumberText.match(QString::fromStdString(window_.runState().k)).hasMatch()) {
         fail(QStringLiteral("k is %1").arg(shown(QString::fromStdString(window_.runState().k))));
     }
     if (!std::isfinite(window_.deviation().nearDeviation) ||

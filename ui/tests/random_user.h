@@ -130,7 +130,6 @@ class RandomUser final {
     std::optional<QString> reportWritten_;
     std::optional<QString> reportRefused_;  // a name that cannot be written: a message is due
     std::optional<QString> printed_;
-    std::optional<QString> printCancelled_;
     QString lastDialogReport_;
     int messagesBeforeAction_ = 0;
     bool realMessageBoxes_ = false;

@@ -1,7 +1,7 @@
 // Both windows under a long random sequence of user actions. The sequence follows a seed: the CI
 // run uses a fixed one; QUILLON_ROBUSTNESS_SEED=random (or a number) and
-// QUILLON_ROBUSTNESS_ACTIONS=<count per window> make a longer or different run, and a failure
-// prints the seed that replays it.
+// QUILLON_ROBUSTNESS_ACTIONS=<count per window> make a longer or different run, and every run
+// prints the seed that replays it. QUILLON_ROBUSTNESS_TRACE=1 prints each action as it happens.
 
 #include <QApplication>
 #include <QComboBox>
@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,7 +16,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "quillon/controls/xp_button.h"
 #include "quillon/ui/application_setup.h"
 #include "quillon/ui/din5480.h"
 #include "random_user.h"
