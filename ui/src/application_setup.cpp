@@ -14,8 +14,8 @@ namespace quillon::ui {
 namespace {
 
 // QUILLON_EXIT_AFTER_FIRST_PAINT=1: once a window has painted, print the wall-clock time of that
-// moment ("first-paint-ns <nanoseconds since the epoch>") and quit; the start-up benchmark
-// (bench/startup/measure.sh) subtracts its own launch time.
+// moment and the processor time used so far ("first-paint-ns <since the epoch> cpu-us <n>") and
+// quit; the start-up benchmark (bench/startup/measure.sh) subtracts its own launch time.
 class FirstPaintExit final : public QObject {
   public:
     using QObject::QObject;
@@ -29,8 +29,11 @@ class FirstPaintExit final : public QObject {
             QTimer::singleShot(0, [] {
                 timespec now{};
                 clock_gettime(CLOCK_REALTIME, &now);
-                std::printf("first-paint-ns %lld\n",
-                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                timespec cpu{};
+                clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+                std::printf("first-paint-ns %lld cpu-us %lld\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                            static_cast<long long>(cpu.tv_sec) * 1000000LL + cpu.tv_nsec / 1000);
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
