@@ -78,7 +78,12 @@ std::optional<QString> writeInPlace(const QString& path, const QByteArray& bytes
 std::optional<QByteArray> encodeReport(const std::vector<std::string>& lines) {
     QString text;
     for (const std::string& line : lines) {
-        text += QString::fromStdString(line);
+        // A field may hold a pasted line break; inside a report line it would split the line and
+        // break the CR LF layout that readers of the report count on, so it becomes a blank.
+        QString oneLine = QString::fromStdString(line);
+        oneLine.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        text += oneLine;
         text += QLatin1String(kLineEnd);
     }
     return encodeGbk(text);

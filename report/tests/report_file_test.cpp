@@ -42,6 +42,9 @@ TEST(ReportEncoding, GbkBytesWithCrLfAfterEveryLine) {
         {"한x", "?x\r\n"},
         {"ä", "?\r\n"},
         {"1\xFF", "1?\r\n"},  // a byte that is not UTF-8
+        // A pasted line break stays inside its report line.
+        {"z  = 2\r\n0", "z  = 2  0\r\n"},
+        {"2\n0", "2 0\r\n"},
     };
     for (const auto& [line, bytes] : cases) {
         const std::optional<QByteArray> encoded = encodeReport({line});
