@@ -36,7 +36,9 @@ Xvfb "$display" -screen 0 1024x768x24 -wr -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 program_pid=""
 cleanup() {
-    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
+    if [[ -n "$program_pid" ]]; then
+        kill "$program_pid" 2>/dev/null || true
+    fi
     kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
