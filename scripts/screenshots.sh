@@ -59,24 +59,13 @@ for program in "${programs[@]}"; do
     program_pid=$!
     # Wait for the window to be mapped, then for it to settle (first paint, fonts).
     geometry=""
-    for _ in $(seq 100); do
-        sleep 0.1
-        id=$(xwininfo -root -children 2>/dev/null |
-            awk '/"/ && /[0-9]+x[0-9]+\+/ && !/has no name/ {print $1}' | while read -r w; do
-                if xwininfo -id "$w" 2>/dev/null | grep -q "Map State: IsViewable"; then
-                    echo "$w"
-                fi
-            done | head -n 1)
-        if [[ -n "$id" ]]; then
-            info=$(xwininfo -id "$id")
-            x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-            y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-            w=$(awk '/Width:/ {print $2}' <<<"$info")
-            h=$(awk '/Height:/ {print $2}' <<<"$info")
-            geometry="${w}x${h}+${x}+${y}"
-            break
-        fi
-    done
+    id=$(timeout 10 xdotool search --sync --onlyvisible --pid "$program_pid" 2>/dev/null |
+        head -n 1) || true
+    if [[ -n "$id" ]]; then
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        x=$X y=$Y
+        geometry="${WIDTH}x${HEIGHT}+${x}+${y}"
+    fi
     [[ -n "$geometry" ]] || { echo "$name showed no window" >&2; exit 1; }
     sleep 1
     # The example of a calculation: z = 20 with the other defaults, then "更新数据".

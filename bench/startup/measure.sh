@@ -35,6 +35,7 @@ for n in $(seq 90 120); do
         break
     fi
 done
+[[ -n "$display" ]] || { echo "no free X display number" >&2; exit 1; }
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
