@@ -5,6 +5,10 @@
 #
 #   scripts/screenshots.sh [build-dir]     (default build/dev, configured and built when needed)
 set -euo pipefail
+# Without a session bus each program would start one of its own for the private display.
+if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]] && command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- "$0" "$@"
+fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 build="${1:-build/dev}"
