@@ -12,7 +12,7 @@ packages=(
     # fonts the windows map 宋体, Courier New, Verdana and Tahoma to
     fonts-arphic-uming fonts-wqy-zenhei fonts-liberation fonts-dejavu-core
     # headless runs: screenshots, PDF checks, the accessibility bus
-    xvfb xauth xdotool imagemagick poppler-utils
+    xvfb xauth xdotool imagemagick poppler-utils time
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus
 )
 if [[ "${QUILLON_WITH_CLANG:-0}" == 1 ]]; then
