@@ -32,8 +32,12 @@ void BM_ToleranceEditionShaft(benchmark::State& s) {
 void BM_ToleranceEditionHub(benchmark::State& s) {
     runOnce(s, Edition::tolerance(), SplineKind::Internal);
 }
-void BM_LiteEditionShaft(benchmark::State& s) { runOnce(s, Edition::lite(), SplineKind::External); }
-void BM_LiteEditionHub(benchmark::State& s) { runOnce(s, Edition::lite(), SplineKind::Internal); }
+void BM_LiteEditionShaft(benchmark::State& s) {
+    runOnce(s, Edition::lite(), SplineKind::External);
+}
+void BM_LiteEditionHub(benchmark::State& s) {
+    runOnce(s, Edition::lite(), SplineKind::Internal);
+}
 
 BENCHMARK(BM_ToleranceEditionShaft);
 BENCHMARK(BM_ToleranceEditionHub);

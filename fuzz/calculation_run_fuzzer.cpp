@@ -16,14 +16,14 @@ namespace {
 
 using quillon::Field;
 
-constexpr Field kInputs[] = {Field::z,      Field::m,    Field::alpha, Field::haStar,
-                             Field::beta,   Field::x,    Field::cn,    Field::dp};
+constexpr Field kInputs[] = {Field::z,    Field::m, Field::alpha, Field::haStar,
+                             Field::beta, Field::x, Field::cn,    Field::dp};
 constexpr Field kResults[] = {Field::d,  Field::da, Field::df, Field::db, Field::ha,
                               Field::hf, Field::h,  Field::W,  Field::M,  Field::xm};
 
 // Splits the input at '|' into field texts; the first byte of each run chooses edition and kind.
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view data) : data_(data) {}
     bool done() const { return data_.empty(); }
     std::string next() {
@@ -33,7 +33,7 @@ public:
         return text;
     }
 
-private:
+  private:
     std::string_view data_;
 };
 

@@ -49,11 +49,11 @@ const QString kMessageTitle = QStringLiteral("系统提示");
 const QString kReportDialogTitle = QStringLiteral("计算报告输出");
 const QString kReportFilter = QStringLiteral("所有文件 (*.*);;文本文档 (*.txt)");
 
-QFont fontOf(const FontSpec& spec) {
-    QFont font(QString::fromUtf8(spec.family));
+QFont fontOf(const LayoutFont& face) {
+    QFont font(QString::fromUtf8(face.family));
     // Sizes are designed for 96 dpi, like the twips of the layout.
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
+    font.setPixelSize(static_cast<int>(std::lround(face.points * 96.0 / 72.0)));
+    font.setBold(face.bold);
     return font;
 }
 
@@ -157,16 +157,16 @@ DIN5480::~DIN5480() {
 
 void DIN5480::buildControls() {
     QLabel* lastLabel = nullptr;
-    for (const ControlSpec& spec : edition_.layout) {
+    for (const ControlLayout& row : edition_.layout) {
         QWidget* parent = this;
-        if (*spec.parent != '\0') {
-            parent = findChild<QWidget*>(QString::fromUtf8(spec.parent));
+        if (*row.parent != '\0') {
+            parent = findChild<QWidget*>(QString::fromUtf8(row.parent));
             Q_ASSERT(parent != nullptr);
         }
-        QWidget* control = createControl(spec, parent);
-        control->setObjectName(QString::fromUtf8(spec.name));
-        control->setGeometry(spec.pixelRect());
-        const QString accessibleName = QString::fromUtf8(spec.accessibleName);
+        QWidget* control = createControl(row, parent);
+        control->setObjectName(QString::fromUtf8(row.name));
+        control->setGeometry(row.pixelRect());
+        const QString accessibleName = QString::fromUtf8(row.accessibleName);
         if (!accessibleName.isEmpty()) {
             control->setAccessibleName(accessibleName);
         }
@@ -190,9 +190,9 @@ void DIN5480::buildControls() {
     kinds->addButton(findChild<QRadioButton*>(QStringLiteral("Option2")));
 }
 
-QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* DIN5480::createControl(const ControlLayout& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
         case ControlKind::Picture: {
             auto* picture = new QLabel(parent);
             picture->setPixmap(pngPicture(text));
@@ -200,30 +200,30 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
             return picture;
         }
         case ControlKind::Circle:
-            return new GlyphCircle(QColor::fromRgb(*spec.background), parent);
+            return new GlyphCircle(QColor::fromRgb(*row.background), parent);
         case ControlKind::Label: {
             auto* label = new QLabel(text, parent);
-            label->setFont(fontOf(spec.font));
-            label->setAlignment((spec.captionAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) |
+            label->setFont(fontOf(row.font));
+            label->setAlignment((row.captionAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) |
                                 Qt::AlignTop);
-            if (spec.foreground) {
+            if (row.foreground) {
                 QPalette colours = label->palette();
-                colours.setColor(QPalette::WindowText, QColor::fromRgb(*spec.foreground));
+                colours.setColor(QPalette::WindowText, QColor::fromRgb(*row.foreground));
                 label->setPalette(colours);
             }
             return label;
         }
         case ControlKind::TextField: {
             auto* field = new QLineEdit(text, parent);
-            field->setFont(fontOf(spec.font));
+            field->setFont(fontOf(row.font));
             field->setAlignment(Qt::AlignCenter);
-            field->setReadOnly(!spec.editable);
-            if (!spec.editable) {
+            field->setReadOnly(!row.editable);
+            if (!row.editable) {
                 field->installEventFilter(new RefuseInputMethod(field));
             }
-            if (spec.background) {
+            if (row.background) {
                 QPalette colours = field->palette();
-                colours.setColor(QPalette::Base, QColor::fromRgb(*spec.background));
+                colours.setColor(QPalette::Base, QColor::fromRgb(*row.background));
                 field->setPalette(colours);
             }
             return field;
@@ -233,30 +233,30 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
             list->setEditable(true);
             list->setInsertPolicy(QComboBox::NoInsert);
             list->setCompleter(nullptr);  // the typed text stays exactly as typed
-            list->setFont(fontOf(spec.font));
+            list->setFont(fontOf(row.font));
             list->setEditText(text);
             list->installEventFilter(new SwallowEnter(list));
             return list;
         }
         case ControlKind::OptionButton: {
             auto* option = new QRadioButton(text, parent);
-            option->setFont(fontOf(spec.font));
+            option->setFont(fontOf(row.font));
             return option;
         }
         case ControlKind::CommandButton: {
             auto* button = new XPButton(parent);
             button->setCaption(text);
-            button->setCaptionAlignment(spec.captionAlignment);
+            button->setCaptionAlignment(row.captionAlignment);
             button->setIconAlignment(XPButton::kIconRight);
             // Tahoma has no Chinese glyphs; as on a Chinese desktop they come from the Song face.
             QFont face = button->fontType();
             face.setFamilies({face.family(), QStringLiteral("宋体")});
             button->setFontType(face);
-            if (*spec.icon != '\0') {
-                button->setIcon(pngPicture(QString::fromUtf8(spec.icon)));
+            if (*row.icon != '\0') {
+                button->setIcon(pngPicture(QString::fromUtf8(row.icon)));
             }
-            if (*spec.iconMask != '\0') {
-                button->setIconMask(pngPicture(QString::fromUtf8(spec.iconMask)));
+            if (*row.iconMask != '\0') {
+                button->setIconMask(pngPicture(QString::fromUtf8(row.iconMask)));
             }
             return button;
         }
@@ -264,17 +264,17 @@ QWidget* DIN5480::createControl(const ControlSpec& spec, QWidget* parent) {
             auto* group = new GroupFrame(parent);
             group->setStyle(5);  // first: the style brings its own colours
             group->setFrameColor(QColor(192, 192, 192));
-            group->setTextBoxColor(QColor::fromRgb(*spec.background));
-            group->setTextColor(QColor::fromRgb(*spec.foreground));
+            group->setTextBoxColor(QColor::fromRgb(*row.background));
+            group->setTextColor(QColor::fromRgb(*row.foreground));
             group->setAlignment(GroupFrame::kLeft);
             group->setHeaderStyle(1);
-            group->setCaptionFont(fontOf(spec.font));
+            group->setCaptionFont(fontOf(row.font));
             group->setAccessibleName(text);
             return group;
         }
         case ControlKind::GroupBox: {
             auto* group = new QGroupBox(text, parent);
-            group->setFont(fontOf(spec.font));
+            group->setFont(fontOf(row.font));
             group->setAccessibleName(text);
             return group;
         }

@@ -15,7 +15,7 @@ constexpr QRgb kGlyphCircle = qRgb(255, 0, 0);
 constexpr QRgb kInactiveCaptionText = qRgb(216, 228, 248);
 
 // Fields at 1500 (input) and 1680 (results); each label stands a little lower than its field.
-const ControlSpec kLayout[] = {
+const ControlLayout kLayout[] = {
     picture("Image1", 0, 0, 7005, 4200, ":/quillon/background.png"),
     picture("top", 8, 0, 6975, 300, ":/quillon/top.png"),
     picture("Image2", 75, 30, 240, 240, ":/quillon/spline16.png"),

@@ -9,7 +9,7 @@ using namespace layout;
 constexpr QRgb kGlyphCircle = qRgb(192, 64, 0);
 
 // The input group's rows: labels at 120, fields at 1500 (twips, inside the group).
-const ControlSpec kLayout[] = {
+const ControlLayout kLayout[] = {
     picture("Image1", 0, 0, 7005, 4200, ":/quillon/background.png"),
     picture("top", 15, 0, 6960, 300, ":/quillon/top.png"),
     picture("Image2", 90, 45, 240, 240, ":/quillon/spline16.png"),

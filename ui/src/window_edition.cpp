@@ -4,9 +4,9 @@
 
 namespace quillon::ui {
 
-const ControlSpec* WindowEdition::find(std::string_view name) const {
+const ControlLayout* WindowEdition::find(std::string_view name) const {
     const auto found = std::ranges::find_if(
-        layout, [name](const ControlSpec& spec) { return std::string_view(spec.name) == name; });
+        layout, [name](const ControlLayout& row) { return std::string_view(row.name) == name; });
     return found == layout.end() ? nullptr : &*found;
 }
 

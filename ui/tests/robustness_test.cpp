@@ -110,15 +110,15 @@ class RobustnessTest final : public QObject {
         for (const WindowEdition* edition : {&WindowEdition::tolerance(), &WindowEdition::lite()}) {
             DIN5480 window(*edition);
             int checked = 0;
-            for (const ControlSpec& spec : edition->layout) {
-                if (spec.kind != ControlKind::TextField || spec.editable) {
+            for (const ControlLayout& row : edition->layout) {
+                if (row.kind != ControlKind::TextField || row.editable) {
                     continue;
                 }
-                auto* field = window.findChild<QLineEdit*>(QString::fromUtf8(spec.name));
+                auto* field = window.findChild<QLineEdit*>(QString::fromUtf8(row.name));
                 const QString before = field->text();
                 QInputMethodQueryEvent query(Qt::ImEnabled);
                 QCoreApplication::sendEvent(field, &query);
-                QVERIFY2(!query.value(Qt::ImEnabled).toBool(), spec.name);
+                QVERIFY2(!query.value(Qt::ImEnabled).toBool(), row.name);
                 QInputMethodEvent commit;
                 commit.setCommitString(QStringLiteral("齿数"));
                 QCoreApplication::sendEvent(field, &commit);

@@ -29,10 +29,10 @@ void checkFocusOrder(const DIN5480& window, const QStringList& expected) {
 // Assistive tools find a field by the caption of the label beside it: every field's accessible
 // name must be the text of the label on its row, and every control's description its name.
 void checkAccessibleNames(const DIN5480& window) {
-    for (const ControlSpec& spec : window.edition().layout) {
-        const auto* control = window.findChild<QWidget*>(QString::fromUtf8(spec.name));
-        QVERIFY2(control != nullptr, spec.name);
-        QCOMPARE(control->accessibleDescription(), QString::fromUtf8(spec.name));
+    for (const ControlLayout& row : window.edition().layout) {
+        const auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name));
+        QVERIFY2(control != nullptr, row.name);
+        QCOMPARE(control->accessibleDescription(), QString::fromUtf8(row.name));
     }
     for (const FieldBinding& binding : window.edition().fields) {
         const auto* field = window.findChild<QWidget*>(QString::fromUtf8(binding.controlName));

@@ -80,7 +80,7 @@ class DIN5480 final : public QWidget {
 
   private:
     void buildControls();
-    QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+    QWidget* createControl(const ControlLayout& row, QWidget* parent);
     void connectReactions();
     void applyFocusOrder();
     void proposePinDiameter(double factor, bool formatted);

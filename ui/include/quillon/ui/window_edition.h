@@ -5,7 +5,7 @@
 
 #include "quillon/engine/edition.h"
 #include "quillon/engine/field.h"
-#include "quillon/ui/control_spec.h"
+#include "quillon/ui/control_layout.h"
 
 namespace quillon::ui {
 
@@ -23,7 +23,7 @@ struct FieldBinding {
 struct WindowEdition {
     const char* programTitle;  // the caption the system shows for the frameless window
     Edition rules;             // the calculation run's differences
-    std::span<const ControlSpec> layout;
+    std::span<const ControlLayout> layout;
     std::span<const FieldBinding> fields;
     std::span<const char* const> focusOrder;
     std::span<const char* const> moduleList;
@@ -38,7 +38,7 @@ struct WindowEdition {
     bool preparesPrinter;             // the printed report's printer is set up at start-up
     ReportLayout reportLayout;
 
-    const ControlSpec* find(std::string_view name) const;
+    const ControlLayout* find(std::string_view name) const;
     const char* controlFor(Field field) const;  // nullptr when the edition has no such field
 
     static const WindowEdition& tolerance();

@@ -30,7 +30,7 @@ enum class ControlKind {
 
 // A font as the window designs it: family name as a Windows user knows it (mapped to installed
 // families at start), size in points at 96 dpi.
-struct FontSpec {
+struct LayoutFont {
     const char* family = nullptr;  // nullptr: the toolkit's font
     double points = 0;
     bool bold = false;
@@ -38,7 +38,7 @@ struct FontSpec {
 
 // One row of a window's layout table. Place and size are in twips, relative to the window or to
 // the group named by `parent`.
-struct ControlSpec {
+struct ControlLayout {
     const char* name;  // objectName; the numbered names the users' documents use
     ControlKind kind;
     const char* parent;  // "" for the window itself, otherwise the name of a group
@@ -47,7 +47,7 @@ struct ControlSpec {
     int width;
     int height;
     const char* text = "";  // caption, initial text, or picture resource path
-    FontSpec font = {};
+    LayoutFont font = {};
     std::optional<QRgb> foreground = {};
     std::optional<QRgb> background = {};  // a field's, or a circle's fill
     bool editable = true;                 // fields and lists: the user may type into them
