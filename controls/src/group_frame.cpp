@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "accessibility.h"
+#include "assign_if_changed.h"
 #include "gdi_shapes.h"
 
 namespace quillon {
@@ -115,11 +116,9 @@ QColor GroupFrame::hostBackground() const {
 }
 
 void GroupFrame::setFrameColor(const QColor& colour) {
-    if (frameColor_ == colour) {
-        return;
+    if (assignIfChanged(frameColor_, colour)) {
+        changed("FrameColor");
     }
-    frameColor_ = colour;
-    changed("FrameColor");
 }
 
 QColor GroupFrame::backColor() const {
@@ -127,11 +126,9 @@ QColor GroupFrame::backColor() const {
 }
 
 void GroupFrame::setBackColor(const QColor& colour) {
-    if (backColor_ == colour) {
-        return;
+    if (assignIfChanged(backColor_, colour)) {
+        changed("BackColor");
     }
-    backColor_ = colour;
-    changed("BackColor");
 }
 
 QColor GroupFrame::fillColor() const {
@@ -139,27 +136,21 @@ QColor GroupFrame::fillColor() const {
 }
 
 void GroupFrame::setFillColor(const QColor& colour) {
-    if (fillColor_ == colour) {
-        return;
+    if (assignIfChanged(fillColor_, colour)) {
+        changed("FillColor");
     }
-    fillColor_ = colour;
-    changed("FillColor");
 }
 
 void GroupFrame::setTextBoxColor(const QColor& colour) {
-    if (textBoxColor_ == colour) {
-        return;
+    if (assignIfChanged(textBoxColor_, colour)) {
+        changed("TextBoxColor");
     }
-    textBoxColor_ = colour;
-    changed("TextBoxColor");
 }
 
 void GroupFrame::setTxtBoxShadow(int on) {
-    if (txtBoxShadow_ == on) {
-        return;
+    if (assignIfChanged(txtBoxShadow_, on)) {
+        changed("TxtBoxShadow");
     }
-    txtBoxShadow_ = on;
-    changed("TxtBoxShadow");
 }
 
 void GroupFrame::applyStyleDefaults(int style) {
@@ -246,11 +237,9 @@ void GroupFrame::setRoundedCorner(bool on) {
 }
 
 void GroupFrame::setRoundedCornerTxtBox(bool on) {
-    if (roundedCornerTxtBox_ == on) {
-        return;
+    if (assignIfChanged(roundedCornerTxtBox_, on)) {
+        changed("RoundedCornerTxtBox");
     }
-    roundedCornerTxtBox_ = on;
-    changed("RoundedCornerTxtBox");
 }
 
 QString GroupFrame::caption() const {
@@ -267,35 +256,27 @@ void GroupFrame::setCaption(const QString& caption) {
 }
 
 void GroupFrame::setTextBoxHeight(int height) {
-    if (textBoxHeight_ == height) {
-        return;
+    if (assignIfChanged(textBoxHeight_, height)) {
+        changed("TextBoxHeight");
     }
-    textBoxHeight_ = height;
-    changed("TextBoxHeight");
 }
 
 void GroupFrame::setTextColor(const QColor& colour) {
-    if (textColor_ == colour) {
-        return;
+    if (assignIfChanged(textColor_, colour)) {
+        changed("TextColor");
     }
-    textColor_ = colour;
-    changed("TextColor");
 }
 
 void GroupFrame::setAlignment(int alignment) {
-    if (alignment_ == alignment) {
-        return;
+    if (assignIfChanged(alignment_, alignment)) {
+        changed("Alignment");
     }
-    alignment_ = alignment;
-    changed("Alignment");
 }
 
 void GroupFrame::setIconAlignment(int alignment) {
-    if (iconAlignment_ == alignment) {
-        return;
+    if (assignIfChanged(iconAlignment_, alignment)) {
+        changed("IconAlignment");
     }
-    iconAlignment_ = alignment;
-    changed("IconAlignment");
 }
 
 QFont GroupFrame::captionFont() const {
@@ -303,11 +284,9 @@ QFont GroupFrame::captionFont() const {
 }
 
 void GroupFrame::setCaptionFont(const QFont& font) {
-    if (font_ == font) {
-        return;
+    if (assignIfChanged(font_, font)) {
+        changed("Font");
     }
-    font_ = font;
-    changed("Font");
 }
 
 void GroupFrame::setPicture(const QPixmap& picture) {
@@ -319,11 +298,9 @@ void GroupFrame::setPicture(const QPixmap& picture) {
 }
 
 void GroupFrame::setIconSize(int size) {
-    if (iconSize_ == size) {
-        return;
+    if (assignIfChanged(iconSize_, size)) {
+        changed("IconSize");
     }
-    iconSize_ = size;
-    changed("IconSize");
 }
 
 void GroupFrame::computeThemeColours() {
@@ -371,35 +348,27 @@ void GroupFrame::setThemeColor(int theme) {
 }
 
 void GroupFrame::setColorFrom(const QColor& colour) {
-    if (colorFrom_ == colour) {
-        return;
+    if (assignIfChanged(colorFrom_, colour)) {
+        changed("ColorFrom");
     }
-    colorFrom_ = colour;
-    changed("ColorFrom");
 }
 
 void GroupFrame::setColorTo(const QColor& colour) {
-    if (colorTo_ == colour) {
-        return;
+    if (assignIfChanged(colorTo_, colour)) {
+        changed("ColorTo");
     }
-    colorTo_ = colour;
-    changed("ColorTo");
 }
 
 void GroupFrame::setHeaderStyle(int style) {
-    if (headerStyle_ == style) {
-        return;
+    if (assignIfChanged(headerStyle_, style)) {
+        changed("HeaderStyle");
     }
-    headerStyle_ = style;
-    changed("HeaderStyle");
 }
 
 void GroupFrame::setGradientHeaderStyle(int style) {
-    if (gradientHeaderStyle_ == style) {
-        return;
+    if (assignIfChanged(gradientHeaderStyle_, style)) {
+        changed("GradientHeaderStyle");
     }
-    gradientHeaderStyle_ = style;
-    changed("GradientHeaderStyle");
 }
 
 QVariantMap GroupFrame::saveProperties() const {

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "accessibility.h"
+#include "assign_if_changed.h"
 #include "gdi_shapes.h"
 #include "quillon/controls/cls_gradient.h"
 #include "quillon/controls/mod_xp_button.h"
@@ -206,35 +207,27 @@ void XPButton::setCaption(const QString& caption) {
 }
 
 void XPButton::setForeColor(const QColor& colour) {
-    if (foreColor_ == colour) {
-        return;
+    if (assignIfChanged(foreColor_, colour)) {
+        changed("ForeColor");
     }
-    foreColor_ = colour;
-    changed("ForeColor");
 }
 
 void XPButton::setColorStyle(int style) {
-    if (colorStyle_ == style) {
-        return;
+    if (assignIfChanged(colorStyle_, style)) {
+        changed("ColorStyle");
     }
-    colorStyle_ = style;
-    changed("ColorStyle");
 }
 
 void XPButton::setFocusDottedRect(bool on) {
-    if (focusDottedRect_ == on) {
-        return;
+    if (assignIfChanged(focusDottedRect_, on)) {
+        changed("FocusDottedRect");
     }
-    focusDottedRect_ = on;
-    changed("FocusDottedRect");
 }
 
 void XPButton::setFontType(const QFont& font) {
-    if (fontType_ == font) {
-        return;
+    if (assignIfChanged(fontType_, font)) {
+        changed("FontType");
     }
-    fontType_ = font;
-    changed("FontType");
 }
 
 void XPButton::setIcon(const QPixmap& icon) {
@@ -263,19 +256,15 @@ void XPButton::setRoundedValue(int ellipse) {
 }
 
 void XPButton::setCaptionAlignment(int alignment) {
-    if (captionAlignment_ == alignment) {
-        return;
+    if (assignIfChanged(captionAlignment_, alignment)) {
+        changed("CaptionAlignment");
     }
-    captionAlignment_ = alignment;
-    changed("CaptionAlignment");
 }
 
 void XPButton::setIconAlignment(int alignment) {
-    if (iconAlignment_ == alignment) {
-        return;
+    if (assignIfChanged(iconAlignment_, alignment)) {
+        changed("IconAlignment");
     }
-    iconAlignment_ = alignment;
-    changed("IconAlignment");
 }
 
 void XPButton::changed(const char* name) {
