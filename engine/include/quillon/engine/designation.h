@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "quillon/engine/form.h"
+#include "quillon/engine/spline_kind.h"
+
+// The DIN 5480 designation of a straight spline, as it stands on a drawing:
+//   "DIN 5480 - W 120 x 3 x 30 x 38 x 8f"
+// W shaft or N hub, reference diameter dB, module m, pressure angle α, number of teeth z and the
+// tolerance (grade and series letter: lower case for shafts, upper case for hubs). The reference
+// diameter carries the profile shift: dB = m·z + 2·x·m + 1.1·m for a shaft; a hub's x has the
+// opposite sign in this program, so there dB = m·z − 2·x·m + 1.1·m.
+namespace quillon {
+
+struct DesignationTolerance {
+    int grade = 0;    // 5 to 12
+    char series = 0;  // the series letter, in the case of the kind ('f' shaft, 'H' hub)
+
+    friend bool operator==(const DesignationTolerance&, const DesignationTolerance&) = default;
+};
+
+struct SplineDesignation {
+    SplineKind kind = SplineKind::External;
+    double referenceDiameter = 0;  // dB, mm
+    double module = 0;             // m, mm
+    double pressureAngle = 30;     // α, degrees
+    double teeth = 0;              // z, a whole number
+    std::optional<DesignationTolerance> tolerance;
+
+    friend bool operator==(const SplineDesignation&, const SplineDesignation&) = default;
+};
+
+// A parsed text: the designation, or the part of the text that was not understood (the rest of the
+// text from where reading failed; the whole text when it ended too early).
+struct DesignationParse {
+    std::optional<SplineDesignation> designation;
+    std::string unrecognised;
+};
+
+// Reads a designation as people write it: "DIN 5480" and the dash optional; W or N in either case;
+// "x", "X", "×" or "*" between the numbers; blanks anywhere between the parts; "." or "," as the
+// decimal mark; three numbers (dB, m, z; α is 30) or four (dB, m, α, z); an optional tolerance
+// (grade 5 to 12 and a letter) after a further separator or a blank. The letter is put in the case
+// of the kind.
+DesignationParse parseDesignation(std::string_view text);
+
+// "DIN 5480 - W 26.375 x 1.25 x 30 x 20 x 9h": dB to three decimals, every number in its shortest
+// form (trailing zeros dropped); the tolerance only when the designation has one.
+std::string printDesignation(const SplineDesignation& designation);
+
+// dB of a spline of the kind with module m, z teeth and profile shift x (the program's sign).
+double referenceDiameter(SplineKind kind, double module, double teeth, double shift);
+
+// The profile shift x that the designation's reference diameter implies (the program's sign).
+double profileShift(const SplineDesignation& designation);
+
+// A number to `decimals` places (half away from zero) without trailing zeros: 0.2, -0.45, 120.
+std::string shortDecimal(double value, int decimals);
+
+// The designation of the spline the form holds, or why it has none (in the user's words).
+struct FormDesignation {
+    std::optional<SplineDesignation> designation;
+    std::string reason;
+};
+
+// Reads kind, z, m, α, β and x from the form, and with `withTolerance` the grade and series letter
+// (left out when they do not form a tolerance of grades 5 to 12). A helical spline (β ≠ 0) has no
+// DIN 5480 designation.
+FormDesignation designationOfForm(const Form& form, bool withTolerance);
+
+}  // namespace quillon

@@ -1,0 +1,370 @@
+#include "quillon/engine/designation.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "quillon/engine/field_text.h"
+
+namespace quillon {
+namespace {
+
+// The addendum of the DIN 5480 basic rack that the reference diameter adds: 0.55·m on each side.
+constexpr double kReferenceAllowance = 1.1;
+
+constexpr int kLowestGrade = 5;
+constexpr int kHighestGrade = 12;
+
+// Separators between the numbers, as typed on a keyboard or copied from a drawing (UTF-8).
+constexpr std::array<std::string_view, 4> kSeparators = {"x", "X", "×", "*"};
+constexpr std::array<std::string_view, 4> kDashes = {"-", "–", "—", "－"};
+constexpr std::array<std::string_view, 3> kBlanks = {" ", "\t", "　"};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+char toLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char toUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string_view trimmed(std::string_view text) {
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (std::string_view blank : kBlanks) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                changed = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                changed = true;
+            }
+        }
+    }
+    return text;
+}
+
+// A number as it stands in a designation: digits, optionally a decimal mark ("." or ",") and more
+// digits. No sign, no exponent.
+struct DesignationNumber {
+    double value = 0;
+    bool whole = true;
+};
+
+// Reads a designation from left to right; every read either consumes its part or leaves the
+// position where it failed.
+class DesignationReader {
+  public:
+    explicit DesignationReader(std::string_view text) : text_(text) {}
+
+    DesignationParse read() {
+        skipBlanks();
+        if (!readPrefix() || !readKind()) {
+            return failure();
+        }
+        std::vector<DesignationNumber> numbers;
+        std::optional<DesignationTolerance> tolerance;
+        if (!readNumbersAndTolerance(numbers, tolerance)) {
+            return failure();
+        }
+        if (numbers.size() < 3) {
+            return failure();
+        }
+        SplineDesignation designation;
+        designation.kind = kind_;
+        designation.referenceDiameter = numbers[0].value;
+        designation.module = numbers[1].value;
+        if (numbers.size() == 4) {
+            designation.pressureAngle = numbers[2].value;
+        }
+        const DesignationNumber& teeth = numbers.back();
+        if (!teeth.whole || teeth.value < 1 || designation.module <= 0 ||
+            designation.referenceDiameter <= 0) {
+            // The numbers are all there but do not name a spline: the whole text is at fault.
+            pos_ = 0;
+            return failure();
+        }
+        designation.teeth = teeth.value;
+        designation.tolerance = tolerance;
+        return {designation, {}};
+    }
+
+  private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    std::string_view rest() const { return text_.substr(pos_); }
+
+    bool take(std::string_view token) {
+        if (rest().starts_with(token)) {
+            pos_ += token.size();
+            return true;
+        }
+        return false;
+    }
+
+    template <std::size_t N>
+    bool takeAny(const std::array<std::string_view, N>& tokens) {
+        for (std::string_view token : tokens) {
+            if (take(token)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Returns whether any blank was skipped.
+    bool skipBlanks() {
+        const std::size_t start = pos_;
+        while (takeAny(kBlanks)) {
+        }
+        return pos_ > start;
+    }
+
+    // "DIN 5480 -", every part of it optional but in this order.
+    bool readPrefix() {
+        const std::string_view r = rest();
+        if (r.size() >= 3 && toLower(r[0]) == 'd' && toLower(r[1]) == 'i' && toLower(r[2]) == 'n') {
+            pos_ += 3;
+            skipBlanks();
+            if (!take("5480")) {
+                return false;
+            }
+            skipBlanks();
+        }
+        if (takeAny(kDashes)) {
+            skipBlanks();
+        }
+        return true;
+    }
+
+    bool readKind() {
+        if (atEnd()) {
+            return false;
+        }
+        const char letter = toLower(text_[pos_]);
+        if (letter != 'w' && letter != 'n') {
+            return false;
+        }
+        kind_ = letter == 'w' ? SplineKind::External : SplineKind::Internal;
+        ++pos_;
+        return true;
+    }
+
+    std::optional<DesignationNumber> readNumber() {
+        const std::size_t start = pos_;
+        std::string digits;
+        while (!atEnd() && isDigit(text_[pos_])) {
+            digits.push_back(text_[pos_++]);
+        }
+        if (digits.empty()) {
+            pos_ = start;
+            return std::nullopt;
+        }
+        bool whole = true;
+        if (!atEnd() && (text_[pos_] == '.' || text_[pos_] == ',') && pos_ + 1 < text_.size() &&
+            isDigit(text_[pos_ + 1])) {
+            digits.push_back('.');
+            ++pos_;
+            while (!atEnd() && isDigit(text_[pos_])) {
+                if (text_[pos_] != '0') {
+                    whole = false;
+                }
+                digits.push_back(text_[pos_++]);
+            }
+        }
+        double value = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
+                                                  value, std::chars_format::fixed);
+        if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
+            pos_ = start;
+            return std::nullopt;
+        }
+        return DesignationNumber{value, whole};
+    }
+
+    // A grade and its series letter ("8f", "8 f") and nothing after them.
+    bool readTolerance(std::optional<DesignationTolerance>& tolerance) {
+        const std::size_t start = pos_;
+        const auto grade = readNumber();
+        if (!grade || !grade->whole || grade->value < kLowestGrade ||
+            grade->value > kHighestGrade) {
+            pos_ = start;
+            return false;
+        }
+        skipBlanks();
+        if (atEnd() || !isLetter(text_[pos_])) {
+            pos_ = start;
+            return false;
+        }
+        const char letter = text_[pos_++];
+        skipBlanks();
+        if (!atEnd()) {
+            return false;
+        }
+        const char series = kind_ == SplineKind::External ? toLower(letter) : toUpper(letter);
+        tolerance = DesignationTolerance{static_cast<int>(grade->value), series};
+        return true;
+    }
+
+    // Is the position at a grade followed by a letter, i.e. a tolerance and not a number?
+    bool atTolerance() {
+        const std::size_t start = pos_;
+        const bool number = readNumber().has_value();
+        skipBlanks();
+        const bool letterFollows =
+            number && !atEnd() && isLetter(text_[pos_]) && text_[pos_] != 'x' && text_[pos_] != 'X';
+        pos_ = start;
+        return letterFollows;
+    }
+
+    bool readNumbersAndTolerance(std::vector<DesignationNumber>& numbers,
+                                 std::optional<DesignationTolerance>& tolerance) {
+        skipBlanks();
+        for (;;) {
+            if (numbers.size() >= 3 && atTolerance()) {
+                return readTolerance(tolerance);
+            }
+            if (numbers.size() == 4) {
+                return false;  // a fifth number
+            }
+            const auto number = readNumber();
+            if (!number) {
+                return false;
+            }
+            numbers.push_back(*number);
+            const bool blank = skipBlanks();
+            if (atEnd()) {
+                return true;
+            }
+            if (takeAny(kSeparators)) {
+                skipBlanks();
+            } else if (!(blank && numbers.size() >= 3 && atTolerance())) {
+                return false;
+            }
+        }
+    }
+
+    DesignationParse failure() const {
+        std::string_view unrecognised = trimmed(rest());
+        if (unrecognised.empty()) {
+            unrecognised = trimmed(text_);  // the text ended too early
+        }
+        return {std::nullopt, std::string(unrecognised)};
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    SplineKind kind_ = SplineKind::External;
+};
+
+// A tolerance grade as the window holds it: the exact text of a whole number from 5 to 12.
+std::optional<int> gradeOf(std::string_view text) {
+    text = trimmed(text);
+    int grade = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), grade);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+        grade < kLowestGrade || grade > kHighestGrade) {
+        return std::nullopt;
+    }
+    return grade;
+}
+
+std::optional<DesignationTolerance> toleranceOf(const Form& form, SplineKind kind) {
+    const auto grade = gradeOf(form.text(Field::grade));
+    const std::string_view letter = trimmed(form.text(Field::seriesLetter));
+    if (!grade || letter.size() != 1 || !isLetter(letter[0])) {
+        return std::nullopt;
+    }
+    const char series = kind == SplineKind::External ? toLower(letter[0]) : toUpper(letter[0]);
+    return DesignationTolerance{*grade, series};
+}
+
+}  // namespace
+
+DesignationParse parseDesignation(std::string_view text) {
+    return DesignationReader(text).read();
+}
+
+std::string printDesignation(const SplineDesignation& designation) {
+    constexpr std::string_view kBetween = " x ";
+    std::string text = "DIN 5480 - ";
+    text += designation.kind == SplineKind::External ? 'W' : 'N';
+    text += ' ';
+    text += shortDecimal(designation.referenceDiameter, 3);
+    text.append(kBetween).append(writeNumber(designation.module));
+    text.append(kBetween).append(writeNumber(designation.pressureAngle));
+    text.append(kBetween).append(writeNumber(designation.teeth));
+    if (designation.tolerance) {
+        text.append(kBetween).append(std::to_string(designation.tolerance->grade));
+        text += designation.tolerance->series;
+    }
+    return text;
+}
+
+double referenceDiameter(SplineKind kind, double module, double teeth, double shift) {
+    return module * teeth + kindSign(kind) * 2 * shift * module + kReferenceAllowance * module;
+}
+
+double profileShift(const SplineDesignation& d) {
+    const double shift =
+        (d.referenceDiameter - d.module * d.teeth - kReferenceAllowance * d.module) /
+        (2 * d.module);
+    return kindSign(d.kind) * shift;
+}
+
+std::string shortDecimal(double value, int decimals) {
+    std::string text = formatNumber(value, decimals);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+FormDesignation designationOfForm(const Form& form, bool withTolerance) {
+    const auto kind = form.selectedKind();
+    if (!kind) {
+        return {std::nullopt, "未选择花键类型"};
+    }
+    const auto number = [&form](Field field) { return quillon::readNumber(form.text(field)); };
+    if (number(Field::beta) != 0) {
+        return {std::nullopt, "斜齿花键（β ≠ 0）没有 DIN 5480 标记"};
+    }
+    SplineDesignation designation;
+    designation.kind = *kind;
+    designation.teeth = number(Field::z);
+    designation.module = number(Field::m);
+    designation.pressureAngle = number(Field::alpha);
+    const double shift = number(Field::x);
+    if (!std::isfinite(designation.teeth) || designation.teeth < 1 ||
+        designation.teeth != std::floor(designation.teeth)) {
+        return {std::nullopt, "齿数 z 不是正整数"};
+    }
+    if (!std::isfinite(designation.module) || designation.module <= 0) {
+        return {std::nullopt, "模数 m 不是正数"};
+    }
+    if (!std::isfinite(designation.pressureAngle) || designation.pressureAngle <= 0) {
+        return {std::nullopt, "压力角 α 不是正数"};
+    }
+    designation.referenceDiameter =
+        referenceDiameter(*kind, designation.module, designation.teeth, shift);
+    if (!std::isfinite(designation.referenceDiameter) || designation.referenceDiameter <= 0) {
+        return {std::nullopt, "变位系数 x 使参考直径不为正"};
+    }
+    if (withTolerance) {
+        designation.tolerance = toleranceOf(form, *kind);
+    }
+    return {designation, {}};
+}
+
+}  // namespace quillon

@@ -1,0 +1,171 @@
+#include "quillon/engine/designation.h"
+
+#include <gtest/gtest.h>
+
+#include "quillon/engine/field_text.h"
+#include "quillon/engine/in_memory_form.h"
+
+namespace quillon {
+namespace {
+
+constexpr auto W = SplineKind::External;
+constexpr auto N = SplineKind::Internal;
+
+SplineDesignation spline(SplineKind kind, double dB, double m, double alpha, double z,
+                         std::optional<DesignationTolerance> tolerance = {}) {
+    return {kind, dB, m, alpha, z, tolerance};
+}
+
+struct GoodText {
+    const char* text;
+    SplineDesignation expected;
+};
+
+TEST(DesignationParse, ReadsTheWaysPeopleWriteIt) {
+    const GoodText cases[] = {
+        {"DIN 5480 - W 120 x 3 x 30 x 38 x 8f", spline(W, 120, 3, 30, 38, {{8, 'f'}})},
+        {"W 120 x 3 x 38", spline(W, 120, 3, 30, 38)},
+        {"w120x3x38", spline(W, 120, 3, 30, 38)},
+        {"N 120 X 3 × 38 * 9h", spline(N, 120, 3, 30, 38, {{9, 'H'}})},
+        {"din5480 n 120*3*30*38", spline(N, 120, 3, 30, 38)},
+        {"W 10 x 0,8 x 11", spline(W, 10, 0.8, 30, 11)},
+        {" DIN 5480 W 26.375 x 1.25 x 20 9 H ", spline(W, 26.375, 1.25, 30, 20, {{9, 'h'}})},
+        {"－ W 50 x 2 x 24 x 12e", spline(W, 50, 2, 30, 24, {{12, 'e'}})},
+        {"N 45 x 2 x 30 x 21 5F", spline(N, 45, 2, 30, 21, {{5, 'F'}})},
+    };
+    for (const GoodText& c : cases) {
+        const DesignationParse parsed = parseDesignation(c.text);
+        ASSERT_TRUE(parsed.designation) << c.text << " -> " << parsed.unrecognised;
+        EXPECT_EQ(*parsed.designation, c.expected) << c.text;
+    }
+}
+
+struct BadText {
+    const char* text;
+    const char* unrecognised;
+};
+
+TEST(DesignationParse, SaysWhatItDidNotUnderstand) {
+    const BadText cases[] = {
+        {"", ""},
+        {"DIN 5480 - X 120 x 3 x 38", "X 120 x 3 x 38"},
+        {"DIN 548 W 120 x 3 x 38", "548 W 120 x 3 x 38"},
+        {"W 120 x 3", "W 120 x 3"},                // too few numbers
+        {"W 120 x 3 x", "W 120 x 3 x"},            // ends early
+        {"W 120 x 3 x 30 x 38 x 2", "2"},          // a fifth number
+        {"W 120 x 3f x 38", "f x 38"},             // letter inside
+        {"W 120 x 3 x 38 x 13f", "13f"},           // grade above 12
+        {"W 120 x 3 x 38 x 4f", "4f"},             // grade below 5
+        {"W 120 x 3 x 38 x 8f junk", "junk"},      // after the tolerance
+        {"W 120 x 3 x 38.5", "W 120 x 3 x 38.5"},  // z not whole
+        {"W 120 x 0 x 38", "W 120 x 0 x 38"},      // no module
+        {"W -120 x 3 x 38", "-120 x 3 x 38"},      // no sign
+        {"W 1.2.3 x 3 x 38", ".3 x 3 x 38"},
+    };
+    for (const BadText& c : cases) {
+        const DesignationParse parsed = parseDesignation(c.text);
+        EXPECT_FALSE(parsed.designation) << c.text;
+        EXPECT_EQ(parsed.unrecognised, c.unrecognised) << c.text;
+    }
+}
+
+TEST(DesignationNumbers, ProfileShiftFromTheReferenceDiameter) {
+    const struct {
+        SplineDesignation designation;
+        const char* x;
+    } cases[] = {
+        {spline(W, 120, 3, 30, 38), "0.45"},    {spline(N, 120, 3, 30, 38), "-0.45"},
+        {spline(W, 50, 2, 30, 24), "-0.05"},    {spline(W, 10, 0.8, 30, 11), "0.2"},
+        {spline(W, 26.375, 1.25, 30, 20), "0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shortDecimal(profileShift(c.designation), 5), c.x)
+            << printDesignation(c.designation);
+    }
+}
+
+InMemoryForm formWith(SplineKind kind, const char* z, const char* m, const char* x,
+                      const char* beta = "0") {
+    InMemoryForm form;
+    form.selectKind(kind);
+    form.setText(Field::z, z);
+    form.setText(Field::m, m);
+    form.setText(Field::x, x);
+    form.setText(Field::beta, beta);
+    return form;  // grade "9", letter "H", alpha "30" as at start
+}
+
+TEST(DesignationPrint, NamesTheSplineOfTheForm) {
+    const struct {
+        InMemoryForm form;
+        bool withTolerance;
+        const char* printed;
+    } cases[] = {
+        {formWith(W, "20", "1.25", "0.00000"), true, "DIN 5480 - W 26.375 x 1.25 x 30 x 20 x 9h"},
+        {formWith(W, "20", "1.25 ", "0"), false, "DIN 5480 - W 26.375 x 1.25 x 30 x 20"},
+        {formWith(N, "38", "3.00", "-0.45000"), true, "DIN 5480 - N 120 x 3 x 30 x 38 x 9H"},
+        {formWith(W, "24", "2", "-0.05"), false, "DIN 5480 - W 50 x 2 x 30 x 24"},
+        {formWith(W, "11", "0.8", "0.2"), false, "DIN 5480 - W 10 x 0.8 x 30 x 11"},
+        {formWith(W, "13", "0.5", "0.12345"), false, "DIN 5480 - W 7.173 x 0.5 x 30 x 13"},
+    };
+    for (const auto& c : cases) {
+        const FormDesignation named = designationOfForm(c.form, c.withTolerance);
+        ASSERT_TRUE(named.designation) << c.printed << ": " << named.reason;
+        EXPECT_EQ(printDesignation(*named.designation), c.printed);
+    }
+}
+
+TEST(DesignationPrint, SplinesWithoutADesignationSayWhy) {
+    InMemoryForm noKind = formWith(W, "20", "1.25", "0");
+    noKind.selectKind(std::nullopt);
+    const struct {
+        InMemoryForm form;
+        const char* reason;
+    } cases[] = {
+        {formWith(W, "20", "1.25", "0", "15"), "斜齿花键（β ≠ 0）没有 DIN 5480 标记"},
+        {formWith(W, "0", "1.25", "0"), "齿数 z 不是正整数"},
+        {formWith(W, "2.5", "1.25", "0"), "齿数 z 不是正整数"},
+        {formWith(W, "20", "abc", "0"), "模数 m 不是正数"},
+        {formWith(N, "20", "1", "40"), "变位系数 x 使参考直径不为正"},
+        {noKind, "未选择花键类型"},
+    };
+    for (const auto& c : cases) {
+        const FormDesignation named = designationOfForm(c.form, true);
+        EXPECT_FALSE(named.designation) << c.reason;
+        EXPECT_EQ(named.reason, c.reason);
+    }
+    InMemoryForm badGrade = formWith(W, "20", "1.25", "0");
+    badGrade.setText(Field::grade, "13");
+    EXPECT_EQ(printDesignation(*designationOfForm(badGrade, true).designation),
+              "DIN 5480 - W 26.375 x 1.25 x 30 x 20");
+}
+
+TEST(DesignationRoundTrip, PrintThenParseGivesTheSameFields) {
+    const SplineDesignation designations[] = {
+        spline(W, 120, 3, 30, 38, {{8, 'f'}}),
+        spline(N, 120, 3, 30, 38, {{7, 'H'}}),
+        spline(W, 50, 2, 30, 24),
+        spline(W, 10, 0.8, 30, 11, {{12, 'a'}}),
+        spline(N, 7.173, 0.5, 30, 13),
+        spline(W, 500, 10, 37.5, 48),
+    };
+    for (const SplineDesignation& designation : designations) {
+        const std::string printed = printDesignation(designation);
+        const DesignationParse parsed = parseDesignation(printed);
+        ASSERT_TRUE(parsed.designation) << printed;
+        EXPECT_EQ(*parsed.designation, designation) << printed;
+        // And the fields a designation gives name it again.
+        InMemoryForm form = formWith(designation.kind, "", "", "");
+        form.setText(Field::z, writeNumber(designation.teeth));
+        form.setText(Field::m, writeNumber(designation.module));
+        form.setText(Field::alpha, writeNumber(designation.pressureAngle));
+        form.setText(Field::x, shortDecimal(profileShift(designation), 5));
+        EXPECT_EQ(
+            printDesignation(*designationOfForm(form, false).designation),
+            printDesignation({designation.kind, designation.referenceDiameter, designation.module,
+                              designation.pressureAngle, designation.teeth, std::nullopt}));
+    }
+}
+
+}  // namespace
+}  // namespace quillon
