@@ -32,12 +32,24 @@ std::string limits(double measured, double factor, double nearDeviation, double 
 
 }  // namespace
 
+std::string toleranceText(const Form& form) {
+    return form.text(Field::grade) + form.text(Field::seriesLetter);
+}
+
+std::string spanLimitsText(const Form& form, double nearDeviation, double farDeviation) {
+    return limits(readNumber(form.text(Field::W)), kSpanFactor, nearDeviation, farDeviation);
+}
+
+std::string pinLimitsText(const Form& form, double nearDeviation, double farDeviation) {
+    const double pinFactor =
+        form.selectedKind() == SplineKind::External ? kExternalPinFactor : kInternalPinFactor;
+    return limits(readNumber(form.text(Field::M)), pinFactor, nearDeviation, farDeviation);
+}
+
 std::vector<std::string> toleranceReportLines(const Form& form, std::string_view k,
                                               double nearDeviation, double farDeviation) {
     const auto field = [&form](Field f) { return form.text(f); };
     const double wholeDepth = readNumber(field(Field::ha)) + readNumber(field(Field::hf));
-    const double pinFactor =
-        form.selectedKind() == SplineKind::External ? kExternalPinFactor : kInternalPinFactor;
     // The report-date text after the title stays empty: no command ever sets it.
     return {
         "DIN5480花键计算报告      ",
@@ -51,7 +63,7 @@ std::vector<std::string> toleranceReportLines(const Form& form, std::string_view
         labelled("变位系数    ", "x  = ", field(Field::x)),
         labelled("顶隙系数    ", "cn = ", field(Field::cn)),
         labelled("量棒直径：  ", "dp = ", field(Field::dp)),
-        labelled("公差等级：  ", "", field(Field::grade) + field(Field::seriesLetter)),
+        labelled("公差等级：  ", "", toleranceText(form)),
         std::string(kBlankLine),
         "计算数据：  ",
         labelled("分度圆直径：", "d  = ", field(Field::d)),
@@ -62,10 +74,8 @@ std::vector<std::string> toleranceReportLines(const Form& form, std::string_view
         labelled("齿轮齿根高：", "hf = ", field(Field::hf)),
         labelled("齿轮齿全高：", "h  =", printedNumber(wholeDepth)),
         labelled("跨测齿数：  ", "k  = ", std::string(k) + "  齿"),
-        labelled("公法线长度：", "W  = ",
-                 limits(readNumber(field(Field::W)), kSpanFactor, nearDeviation, farDeviation)),
-        labelled("齿轮跨棒距：", "M  = ",
-                 limits(readNumber(field(Field::M)), pinFactor, nearDeviation, farDeviation)),
+        labelled("公法线长度：", "W  = ", spanLimitsText(form, nearDeviation, farDeviation)),
+        labelled("齿轮跨棒距：", "M  = ", pinLimitsText(form, nearDeviation, farDeviation)),
     };
 }
 

@@ -18,4 +18,14 @@ namespace quillon::report {
 std::vector<std::string> toleranceReportLines(const Form& form, std::string_view k,
                                               double nearDeviation, double farDeviation);
 
+// The values of single report lines, for anything that shows them beside the report.
+
+// Line 12: the grade text immediately followed by the series letter text ("9H").
+std::string toleranceText(const Form& form);
+
+// Lines 23 and 24 after "W  = " and "M  = ": the limit from the near deviation, " — ", the limit
+// from the far deviation ("13.047 — 13.012").
+std::string spanLimitsText(const Form& form, double nearDeviation, double farDeviation);
+std::string pinLimitsText(const Form& form, double nearDeviation, double farDeviation);
+
 }  // namespace quillon::report
