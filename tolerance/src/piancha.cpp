@@ -73,6 +73,8 @@ std::optional<DeviationResult> limitDeviations(const Form& form, ToleranceDataba
     if (!std::isfinite(result.farDeviation) || !std::isfinite(result.nearDeviation)) {
         return std::nullopt;
     }
+    result.tableValues =
+        ToleranceTableValues{*row, *seriesDeviation, *totalTolerance, *actualTolerance};
     return result;
 }
 

@@ -129,6 +129,8 @@ TEST(Piancha, CombinesSeriesDeviationAndTolerancesByKind) {
         const auto result = run({c.kind, "2", "30.000", "30.000"}, database);
         EXPECT_NEAR(result.farDeviation, c.far, 1e-12) << c.seriesDeviation;
         EXPECT_NEAR(result.nearDeviation, c.near, 1e-12) << c.seriesDeviation;
+        // The values behind the limits are kept for showing them (m = 2, D = 30: row 3).
+        EXPECT_EQ(result.tableValues, (ToleranceTableValues{3, double(c.seriesDeviation), 50, 30}));
     }
 }
 
