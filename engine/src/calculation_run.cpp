@@ -4,6 +4,7 @@
 
 #include "pin_measurement.h"
 #include "quillon/engine/angle_constants.h"
+#include "quillon/engine/run_messages.h"
 #include "run_context.h"
 #include "span_measurement.h"
 
@@ -106,7 +107,7 @@ void runSequence(RunContext& run, const std::function<void()>& handOff) {
     };
 
     if (!(run.number(Field::z) > edition.toothMinimum)) {
-        run.form.showMessage("请输入花键齿数!");
+        run.form.showMessage(run_messages::kToothCountTooSmall);
         for (Field field : {Field::beta, Field::x, Field::d, Field::da, Field::df, Field::db,
                             Field::ha, Field::hf, Field::h, Field::W}) {
             run.form.setText(field, "0");
@@ -124,19 +125,20 @@ void runSequence(RunContext& run, const std::function<void()>& handOff) {
 
     const double beta = run.number(Field::beta);
     if (beta > kMaxHelixAngle || beta < 0) {
-        run.form.showMessage("螺旋角无效!");
+        run.form.showMessage(run_messages::kHelixAngleInvalid);
         run.form.setText(Field::beta, "0");
     }
 
     const double alpha = run.number(Field::alpha);
     if (alpha > kMaxPressureAngle || alpha <= 0) {
-        run.form.showMessage(run.kind == SplineKind::External ? "压力角输入有误!"
-                                                              : "压力角不存在!");
+        run.form.showMessage(run.kind == SplineKind::External
+                                 ? run_messages::kPressureAngleInvalidShaft
+                                 : run_messages::kPressureAngleInvalidHub);
         run.form.setText(Field::alpha, writeNumber(kDefaultPressureAngle));
     }
 
     if (!profileShiftAccepted(run.number(Field::x), run.kind, edition.profileShiftBound)) {
-        run.form.showMessage("变位系数不符合DIN5480标准！");
+        run.form.showMessage(run_messages::kProfileShiftOutsideDin5480);
         clear(run.form, edition);
         formatForDisplay(run);
         handOffIfAny();

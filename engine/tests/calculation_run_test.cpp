@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "quillon/engine/run_messages.h"
 #include "spline_case.h"
 
 namespace quillon {
@@ -146,26 +147,30 @@ const std::vector<std::pair<Field, const char*>> kToothCountRejected = {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, Rejection,
     testing::Values(
-        RejectionCase{
-            "z2_rejected", kTol, kExt, {{Field::z, "2"}}, "请输入花键齿数!", kToothCountRejected},
+        RejectionCase{"z2_rejected",
+                      kTol,
+                      kExt,
+                      {{Field::z, "2"}},
+                      run_messages::kToothCountTooSmall,
+                      kToothCountRejected},
         RejectionCase{"z_empty_rejected",
                       kTol,
                       kExt,
                       {{Field::z, ""}},
-                      "请输入花键齿数!",
+                      run_messages::kToothCountTooSmall,
                       kToothCountRejected},
         RejectionCase{"z_text_rejected",
                       kTol,
                       kExt,
                       {{Field::z, "abc"}, {Field::x, "0.3"}},
-                      "请输入花键齿数!",
+                      run_messages::kToothCountTooSmall,
                       {{Field::z, "abc"}, {Field::x, "0"}}},
         RejectionCase{"z2_5_accepted", kTol, kExt, {{Field::z, "2.5"}}, "", {{Field::d, "5.000"}}},
         RejectionCase{"lite_z3_rejected",
                       kLite,
                       kExt,
                       {{Field::z, "3"}, {Field::x, "0.2"}},
-                      "请输入花键齿数!",
+                      run_messages::kToothCountTooSmall,
                       {{Field::xm, "0"}, {Field::x, "0"}, {Field::M, "44.982"}}},
         RejectionCase{
             "lite_z4_accepted", kLite, kExt, {{Field::z, "4"}}, "", {{Field::d, "8.000"}}},
@@ -179,13 +184,13 @@ INSTANTIATE_TEST_SUITE_P(
                       kTol,
                       kExt,
                       {{Field::beta, "30.5"}},
-                      "螺旋角无效!",
+                      run_messages::kHelixAngleInvalid,
                       {{Field::beta, "0"}, {Field::d, "40.000"}, {Field::W, "20.907"}}},
         RejectionCase{"beta_negative_reset",
                       kTol,
                       kExt,
                       {{Field::beta, "-1"}},
-                      "螺旋角无效!",
+                      run_messages::kHelixAngleInvalid,
                       {{Field::beta, "0"}, {Field::d, "40.000"}}},
         RejectionCase{"alpha60_accepted",
                       kTol,
@@ -197,19 +202,19 @@ INSTANTIATE_TEST_SUITE_P(
                       kTol,
                       kExt,
                       {{Field::alpha, "0"}},
-                      "压力角输入有误!",
+                      run_messages::kPressureAngleInvalidShaft,
                       {{Field::alpha, "30"}, {Field::db, "34.641"}, {Field::M, "44.982"}}},
         RejectionCase{"alpha61_hub",
                       kTol,
                       kInt,
                       {{Field::alpha, "61"}},
-                      "压力角不存在!",
+                      run_messages::kPressureAngleInvalidHub,
                       {{Field::alpha, "30"}, {Field::M, "34.826"}}},
         RejectionCase{"alpha_empty_hub",
                       kTol,
                       kInt,
                       {{Field::alpha, ""}},
-                      "压力角不存在!",
+                      run_messages::kPressureAngleInvalidHub,
                       {{Field::alpha, "30"}}},
         RejectionCase{
             "x_special_shaft", kTol, kExt, {{Field::x, "0.879"}}, "", {{Field::x, "0.87900"}}},
@@ -217,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
                       kTol,
                       kExt,
                       {{Field::x, "0.88"}},
-                      "变位系数不符合DIN5480标准！",
+                      run_messages::kProfileShiftOutsideDin5480,
                       kClearedTolerance},
         RejectionCase{
             "x_low_shaft", kTol, kExt, {{Field::x, "-0.07"}}, "", {{Field::x, "-0.07000"}}},
@@ -231,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                       kTol,
                       kInt,
                       {{Field::x, "0.08"}},
-                      "变位系数不符合DIN5480标准！",
+                      run_messages::kProfileShiftOutsideDin5480,
                       kClearedTolerance},
         RejectionCase{"lite_x047_shaft",
                       kLite,
@@ -243,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
                       kLite,
                       kExt,
                       {{Field::x, "0.48"}},
-                      "变位系数不符合DIN5480标准！",
+                      run_messages::kProfileShiftOutsideDin5480,
                       kClearedLite},
         RejectionCase{
             "lite_x_minus047_hub", kLite, kInt, {{Field::x, "-0.47"}}, "", {{Field::x, "-0.47"}}},
@@ -251,15 +256,17 @@ INSTANTIATE_TEST_SUITE_P(
                       kLite,
                       kInt,
                       {{Field::x, "-0.48"}},
-                      "变位系数不符合DIN5480标准！",
+                      run_messages::kProfileShiftOutsideDin5480,
                       kClearedLite}),
     [](const testing::TestParamInfo<RejectionCase>& info) { return info.param.name; });
 
 TEST(CalculationRun, ChecksInOrderAndShowsEveryMessage) {
     Calculator calc = straightSpline(SplineKind::Internal);
     calc.with(Field::beta, "45").with(Field::alpha, "-5").with(Field::x, "0.5").run();
-    EXPECT_EQ(calc.form.messages(), (std::vector<std::string>{"螺旋角无效!", "压力角不存在!",
-                                                              "变位系数不符合DIN5480标准！"}));
+    EXPECT_EQ(calc.form.messages(),
+              (std::vector<std::string>{run_messages::kHelixAngleInvalid,
+                                        run_messages::kPressureAngleInvalidHub,
+                                        run_messages::kProfileShiftOutsideDin5480}));
 }
 
 TEST(CalculationRun, LiteWritesTheProfileShiftAmountBeforeTheChecks) {
