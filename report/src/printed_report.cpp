@@ -1,18 +1,40 @@
 #include "quillon/report/printed_report.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "quillon/version.h"
 
 namespace quillon::report {
 namespace {
 
 constexpr qreal kTwipsPerInch = 1440;
 
+// The name a print queue or a PDF reader shows for the document: its title line, and the
+// program and version that made it.
+void nameDocument(QPagedPaintDevice& device, const QString& title) {
+    const QString creator =
+        QCoreApplication::applicationName() + u' ' + QString::fromLatin1(kVersion);
+    if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
+        printer->setDocName(title);
+        printer->setCreator(creator);
+    } else if (auto* pdf = dynamic_cast<QPdfWriter*>(&device)) {
+        pdf->setTitle(title);
+        pdf->setCreator(creator);
+    }
+}
+
 }  // namespace
 
 bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& lines,
                  const PrintStyle& style) {
+    if (!lines.empty()) {
+        nameDocument(device, QString::fromStdString(lines.front()));
+    }
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;

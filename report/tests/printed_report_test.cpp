@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,6 +20,7 @@
 #include "quillon/engine/in_memory_form.h"
 #include "quillon/report/lite_report.h"
 #include "quillon/report/report_commands.h"
+#include "quillon/version.h"
 
 namespace quillon::report {
 namespace {
@@ -147,6 +150,26 @@ TEST_F(PrintedReport, ShortPaperContinuesOnANewPage) {
     const QString text = run(QStringLiteral("pdftotext"), {pdf_, QStringLiteral("-")});
     EXPECT_GT(text.count(u'\f'), 1);  // one form feed per page
     EXPECT_TRUE(text.contains(QStringLiteral("28.050"))) << text.toStdString();
+}
+
+// A PDF reader or a print queue shows the report's title and the program that made it.
+TEST_F(PrintedReport, DocumentCarriesTitleAndCreator) {
+    const QString pdfWriterFile = dir_.filePath(QStringLiteral("writer.pdf"));
+    {
+        QPdfWriter writer(pdfWriterFile);
+        ASSERT_TRUE(printReport(writer, reportLines()));
+    }
+    ASSERT_TRUE(printReport(printer_, reportLines()));
+    const QString creator = QCoreApplication::applicationName() + u' ' + kVersion;
+    for (const QString& file : {pdf_, pdfWriterFile}) {
+        const QString info = run(QStringLiteral("pdfinfo"), {file});
+        EXPECT_TRUE(info.contains(
+            QRegularExpression(QStringLiteral("Title:\\s+DIN 5480外花键计算报告\\n"))))
+            << info.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression(
+            QStringLiteral("Creator:\\s+%1\\n").arg(QRegularExpression::escape(creator)))))
+            << info.toStdString();
+    }
 }
 
 TEST(PrintedReportRefused, APrinterThatCannotStartPrintsNothing) {

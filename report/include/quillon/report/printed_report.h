@@ -21,7 +21,8 @@ struct PrintStyle {
 
 // Prints `lines` (UTF-8) one under another on `device` (a QPrinter after its print dialog, or a
 // QPdfWriter), going on to a new page only when the paper is too short, and ends the document,
-// which sends the page to the printer. A printer
+// which sends the page to the printer. The document is named after the first line (the title);
+// its creator is the application's name and version. A printer
 // that refuses to start prints nothing; there are no messages. Returns true when the page was
 // completed.
 bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& lines,
