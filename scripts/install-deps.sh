@@ -14,6 +14,8 @@ packages=(
     # headless runs: screenshots, PDF checks, the accessibility bus
     xvfb xauth xdotool imagemagick poppler-utils time
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus
+    # the package and what it ships: dpkg-shlibdeps, lintian, AppStream, desktop entries, manuals
+    dpkg-dev lintian appstream desktop-file-utils mandoc man-db gzip
 )
 if [[ "${QUILLON_WITH_CLANG:-0}" == 1 ]]; then
     packages+=(clang libclang-rt-14-dev)
