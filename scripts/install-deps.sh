@@ -16,6 +16,8 @@ packages=(
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus
     # the package and what it ships: dpkg-shlibdeps, lintian, AppStream, desktop entries, manuals
     dpkg-dev lintian appstream desktop-file-utils mandoc man-db gzip
+    # an independent DXF reader for the profile drawing test
+    python3-ezdxf
 )
 if [[ "${QUILLON_WITH_CLANG:-0}" == 1 ]]; then
     packages+=(clang libclang-rt-14-dev)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "quillon/geometry/contour_segment.h"
+#include "quillon/geometry/tooth_form.h"
+
+namespace quillon {
+
+// A vertex of a closed polyline and the bulge of the piece that leaves it: tan(sweep / 4) of a
+// circular arc (positive counter-clockwise), 0 for a straight piece.
+struct PolylineVertex {
+    Point at;
+    double bulge = 0;
+};
+using Polyline = std::vector<PolylineVertex>;
+
+// Half a micrometre: far below what any drawing or cutting program resolves.
+inline constexpr double kFlatteningTolerance = 0.0005;
+
+// The segments as a polyline (the last piece returns to the first vertex): lines and arcs exactly,
+// involutes as chords no farther than `tolerance` from the curve, with the fewest chords that
+// allows. Each involute is divided from its end nearer the base circle, so mirror images stay
+// mirror images.
+Polyline flatten(const std::vector<ContourSegment>& segments,
+                 double tolerance = kFlatteningTolerance);
+
+// The whole closed contour, flattened one pitch at a time and turned z times, so all teeth match.
+Polyline flattenContour(const ToothForm& form, double tolerance = kFlatteningTolerance);
+
+}  // namespace quillon

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+
+#include "quillon/engine/form.h"
+#include "quillon/engine/run_state.h"
+#include "quillon/engine/spline_kind.h"
+
+namespace quillon {
+
+// The numbers of one calculated spline as the window shows them: what the profile is drawn from.
+// Angles in degrees, lengths in millimetres; x with the window's sign (a hub's x counts positive
+// towards the centre, the opposite of the usual convention for internal gears).
+struct ProfileInput {
+    SplineKind kind = SplineKind::External;
+    double z = 0;
+    double m = 0;
+    double alpha = 0;
+    double beta = 0;
+    double x = 0;
+    double dp = 0;
+    double d = 0;
+    double da = 0;
+    double df = 0;
+    double db = 0;
+    double W = 0;
+    double M = 0;
+    double k = 0;
+
+    // The fields and k of a window after a calculation; none when no kind is selected.
+    static std::optional<ProfileInput> readFrom(const Form& form, const RunState& state);
+};
+
+}  // namespace quillon
