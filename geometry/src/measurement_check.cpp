@@ -102,7 +102,10 @@ MeasurementCheck checkMeasurements(const ToothForm& form, const ProfileInput& in
         return check;
     }
     checkPins(form, input, check.warnings);
+    const std::size_t pinWarnings = check.warnings.size();
+    check.pinsFail = pinWarnings > 0;
     checkAnvils(form, input, check.warnings);
+    check.anvilsFail = check.warnings.size() > pinWarnings;
     check.midFlankPinDiameter = midFlankPinDiameter(form);
     return check;
 }

@@ -13,6 +13,8 @@ namespace quillon {
 // of the real part, for straight splines.
 struct MeasurementCheck {
     std::vector<std::string> warnings;  // plain words for the user; empty when all is well
+    bool pinsFail = false;
+    bool anvilsFail = false;
     std::optional<double> midFlankPinDiameter;
 };
 
