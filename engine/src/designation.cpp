@@ -277,7 +277,8 @@ std::optional<int> gradeOf(std::string_view text) {
 
 std::optional<DesignationTolerance> toleranceOf(const Form& form, SplineKind kind) {
     const auto grade = gradeOf(form.text(Field::grade));
-    const std::string_view letter = trimmed(form.text(Field::seriesLetter));
+    const std::string letterText = form.text(Field::seriesLetter);
+    const std::string_view letter = trimmed(letterText);
     if (!grade || letter.size() != 1 || !isLetter(letter[0])) {
         return std::nullopt;
     }
