@@ -4,6 +4,8 @@
 
 #ifdef Q_OS_WIN
 #include <QSettings>
+
+#include "quillon/report/report_messages.h"
 #endif
 
 namespace quillon::report {
@@ -20,7 +22,7 @@ std::optional<QString> writeEditorSettings(bool withPointSize) {
     }
     settings.sync();
     if (settings.status() != QSettings::NoError) {
-        return QStringLiteral("记事本的字体设置无法写入注册表。");
+        return QString::fromUtf8(messages::kEditorSettingsNotWritten);
     }
     return std::nullopt;
 }

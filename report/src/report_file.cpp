@@ -1,10 +1,11 @@
 #include "quillon/report/report_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringEncoder>
+
+#include "quillon/report/report_messages.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -46,13 +47,9 @@ std::optional<QByteArray> encodeGbk(const QString& text) {
 }
 #endif
 
-QString failure(const QString& path, const QString& reason) {
-    return QStringLiteral("报告文件“%1”无法写入：%2").arg(QDir::toNativeSeparators(path), reason);
-}
-
 // A write that stops early (a full disk, a file size limit) may carry no error of its own.
 QString shortWriteReason(const QFileDevice& file) {
-    return file.error() == QFileDevice::NoError ? QStringLiteral("磁盘空间不足，文件没有写完")
+    return file.error() == QFileDevice::NoError ? QString::fromUtf8(messages::kDiskFull)
                                                 : file.errorString();
 }
 
@@ -61,14 +58,14 @@ QString shortWriteReason(const QFileDevice& file) {
 std::optional<QString> writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        return failure(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString());
     }
     if (file.write(bytes) != bytes.size()) {
-        return failure(path, shortWriteReason(file));
+        return messages::fileNotWritten(path, shortWriteReason(file));
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        return failure(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString());
     }
     return std::nullopt;
 }
@@ -92,14 +89,14 @@ std::optional<QByteArray> encodeReport(const std::vector<std::string>& lines) {
 std::optional<QString> writeReportFile(const QString& path, const std::vector<std::string>& lines) {
     const std::optional<QByteArray> bytes = encodeReport(lines);
     if (!bytes) {
-        return failure(path, QStringLiteral("此系统不支持 GBK 编码"));
+        return messages::fileNotWritten(path, QString::fromUtf8(messages::kNoGbkEncoder));
     }
     if (path.isEmpty()) {
-        return failure(path, QStringLiteral("没有文件名"));
+        return messages::fileNotWritten(path, QString::fromUtf8(messages::kNoFileName));
     }
     const QFileInfo target(path);
     if (target.isDir()) {
-        return failure(path, QStringLiteral("这是一个文件夹"));
+        return messages::fileNotWritten(path, QString::fromUtf8(messages::kIsAFolder));
     }
     if (target.exists() && !target.isFile()) {
         return writeInPlace(path, *bytes);
@@ -108,15 +105,15 @@ std::optional<QString> writeReportFile(const QString& path, const std::vector<st
     // commit() can lose the shortfall and report success over a truncated file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return failure(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString());
     }
     if (file.write(*bytes) != bytes->size()) {
         const QString reason = shortWriteReason(file);
         file.cancelWriting();
-        return failure(path, reason);
+        return messages::fileNotWritten(path, reason);
     }
     if (!file.commit()) {
-        return failure(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString());
     }
     return std::nullopt;
 }

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "quillon/report/report_messages.h"
+
 namespace quillon::report {
 namespace {
 
@@ -85,19 +87,24 @@ TEST_F(ReportFile, ReplacesALongerFileCompletely) {
     EXPECT_EQ(readAll(path), encodeReport(kReport).value());
 }
 
-// Every failure is a message naming the file; nothing is left behind.
+// Every failure is a message naming the file and the reason (the system's own where it gives
+// one); nothing is left behind.
 TEST_F(ReportFile, FailuresAreReportedWithTheFileName) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.txt")));
-    const std::vector<QString> paths = {
-        pathOf(QStringLiteral("folder.txt")),            // a folder of that name
-        pathOf(QStringLiteral("missing/reporter.txt")),  // no such folder
-        QStringLiteral("/proc/quillon-reporter.txt"),    // a read-only file system
-        QString(),                                       // no name at all
+    const std::vector<std::pair<QString, const char*>> cases = {
+        {pathOf(QStringLiteral("folder.txt")), messages::kIsAFolder},  // a folder of that name
+        {pathOf(QStringLiteral("missing/reporter.txt")), nullptr},     // no such folder
+        {QStringLiteral("/proc/quillon-reporter.txt"), nullptr},       // a read-only file system
+        {QString(), messages::kNoFileName},
     };
-    for (const QString& path : paths) {
+    for (const auto& [path, reason] : cases) {
         const std::optional<QString> failure = writeReportFile(path, kReport);
         ASSERT_TRUE(failure.has_value()) << path.toStdString();
-        EXPECT_TRUE(failure->contains(QDir::toNativeSeparators(path))) << failure->toStdString();
+        EXPECT_TRUE(failure->startsWith(messages::fileNotWritten(path, {})))
+            << failure->toStdString();
+        if (reason != nullptr) {
+            EXPECT_EQ(*failure, messages::fileNotWritten(path, QString::fromUtf8(reason)));
+        }
     }
     EXPECT_TRUE(QFileInfo(pathOf(QStringLiteral("folder.txt"))).isDir());
     EXPECT_EQ(entries(), QStringList{QStringLiteral("folder.txt")});

@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 namespace quillon::ui {
+namespace {
 
 void installFontSubstitutions() {
     // Without these, fontconfig picks a Latin face for 宋体 and the labels lose their glyphs.
@@ -21,6 +22,8 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")});
 }
+
+}  // namespace
 
 bool setUpApplication(QApplication& application) {
     installFirstPaintProbe(application);

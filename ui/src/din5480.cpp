@@ -2,13 +2,8 @@
 
 #include <QApplication>
 #include <QBitmap>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QGroupBox>
-#include <QImageReader>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,16 +14,13 @@
 #include <QScreen>
 #include <cmath>
 
-#include "glyph_circle.h"
+#include "control_builder.h"
+#include "layout_helpers.h"
 #include "quillon/controls/group_frame.h"
 #include "quillon/controls/xp_button.h"
 #include "quillon/engine/calculation_run.h"
 #include "quillon/engine/field_text.h"
-#include "quillon/report/editor_settings.h"
-#include "quillon/report/lite_report.h"
-#include "quillon/report/printed_report.h"
-#include "quillon/report/report_file.h"
-#include "quillon/report/tolerance_report.h"
+#include "quillon/report/report_commands.h"
 #include "quillon/tolerance/open_tolerance_database.h"
 #include "quillon/tolerance/piancha.h"
 #include "window_form.h"
@@ -48,22 +40,9 @@ constexpr double kInternalPinFactor = 1.44;
 const QString kMessageTitle = QStringLiteral("系统提示");
 const QString kReportDialogTitle = QStringLiteral("计算报告输出");
 const QString kReportFilter = QStringLiteral("所有文件 (*.*);;文本文档 (*.txt)");
-
-QFont fontOf(const LayoutFont& face) {
-    QFont font(QString::fromUtf8(face.family));
-    // Sizes are designed for 96 dpi, like the twips of the layout.
-    font.setPixelSize(static_cast<int>(std::lround(face.points * 96.0 / 72.0)));
-    font.setBold(face.bold);
-    return font;
-}
-
-// The window's pictures are PNG files compiled into the program. Naming the format spares the
-// image reader from loading every image format plugin to guess it.
-QPixmap pngPicture(const QString& path) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
+// The legend of clearance coefficients by making process.
+const QString kClearanceLegend =
+    QStringLiteral("插齿 cn=0.1\n滚齿 cn=0.15\n铣齿 cn=0.2\n冲压 cn=0.39");
 
 // The outline of the frameless window: a rounded rectangle whose corners are quarter ellipses.
 QRegion roundedOutline(QSize size, int ellipse) {
@@ -78,45 +57,9 @@ QRegion roundedOutline(QSize size, int ellipse) {
     return QRegion(bitmap);
 }
 
-// Enter does nothing in the lists: a typed module is not a picked one.
-class SwallowEnter final : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            return key == Qt::Key_Return || key == Qt::Key_Enter;
-        }
-        return false;
-    }
-};
-
-// A read-only field takes no text from an input method. The toolkit tells the system's input
-// method that a read-only line edit accepts input and then inserts what it commits (QTBUG-119182),
-// so pinyin typed into a result field would replace the result.
-class RefuseInputMethod final : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::InputMethod) {
-            event->ignore();
-            return true;
-        }
-        if (event->type() == QEvent::InputMethodQuery) {
-            auto* query = static_cast<QInputMethodQueryEvent*>(event);
-            if (query->queries().testFlag(Qt::ImEnabled)) {
-                query->setValue(Qt::ImEnabled, false);
-                query->accept();
-                return true;
-            }
-        }
-        return false;
-    }
-};
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -132,21 +75,13 @@ DIN5480::DIN5480(const WindowEdition& edition, QWidget* parent)
     background.setColor(QPalette::Window, QColor(224, 224, 224));
     setPalette(background);
     setAutoFillBackground(true);
-    // The designed size; the tolerance edition sets it once more at start-up.
-    setFixedSize(twipsToPixels(7005), twipsToPixels(4200));
+    setFixedSize(layout::kWindowPlace.pixels().size());
 
-    buildControls();
-    form_ = std::make_unique<WindowForm>(*this, edition_);
-    frame_ = new WindowFrame(*this, findChild<QWidget*>(QStringLiteral("top")),
-                             findChild<QWidget*>(QStringLiteral("Label22")),
-                             findChild<QWidget*>(QStringLiteral("Label3")), [this] {
-                                 close();
-                                 if (edition_.closeGlyphEndsProgram) {
-                                     QCoreApplication::exit(0);
-                                 }
-                             });
-    applyFocusOrder();
-    findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    controls_ = buildControls(*this, edition_);
+    form_ = std::make_unique<WindowForm>(*this, controls_);
+    new WindowFrame(*this, controls_.titleStrip, controls_.minimiseGlyph, controls_.closeGlyph,
+                    [this] { closeByGlyph(); });
+    controls_.external->setChecked(true);
     connectReactions();
 }
 
@@ -155,190 +90,42 @@ DIN5480::~DIN5480() {
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
-void DIN5480::buildControls() {
-    QLabel* lastLabel = nullptr;
-    for (const ControlLayout& row : edition_.layout) {
-        QWidget* parent = this;
-        if (*row.parent != '\0') {
-            parent = findChild<QWidget*>(QString::fromUtf8(row.parent));
-            Q_ASSERT(parent != nullptr);
-        }
-        QWidget* control = createControl(row, parent);
-        control->setObjectName(QString::fromUtf8(row.name));
-        control->setGeometry(row.pixelRect());
-        const QString accessibleName = QString::fromUtf8(row.accessibleName);
-        if (!accessibleName.isEmpty()) {
-            control->setAccessibleName(accessibleName);
-        }
-        control->setAccessibleDescription(control->objectName());
-        // A field is labelled by the caption just before it on its row: assistive tools read the
-        // label relation (and, for lists on Linux, the name of the list's edit field).
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            lastLabel = label;
-        } else if (lastLabel != nullptr && lastLabel->parentWidget() == parent &&
-                   lastLabel->text() == accessibleName) {
-            lastLabel->setBuddy(control);
-            if (auto* list = qobject_cast<QComboBox*>(control)) {
-                list->lineEdit()->setAccessibleName(accessibleName);
-                list->lineEdit()->setAccessibleDescription(control->objectName());
-            }
-        }
-    }
-    // The two kind options form one exclusive pair.
-    auto* kinds = new QButtonGroup(this);
-    kinds->addButton(findChild<QRadioButton*>(QStringLiteral("Option1")));
-    kinds->addButton(findChild<QRadioButton*>(QStringLiteral("Option2")));
-}
-
-QWidget* DIN5480::createControl(const ControlLayout& row, QWidget* parent) {
-    const QString text = QString::fromUtf8(row.text);
-    switch (row.kind) {
-        case ControlKind::Picture: {
-            auto* picture = new QLabel(parent);
-            picture->setPixmap(pngPicture(text));
-            picture->setScaledContents(true);
-            return picture;
-        }
-        case ControlKind::Circle:
-            return new GlyphCircle(QColor::fromRgb(*row.background), parent);
-        case ControlKind::Label: {
-            auto* label = new QLabel(text, parent);
-            label->setFont(fontOf(row.font));
-            label->setAlignment((row.captionAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) |
-                                Qt::AlignTop);
-            if (row.foreground) {
-                QPalette colours = label->palette();
-                colours.setColor(QPalette::WindowText, QColor::fromRgb(*row.foreground));
-                label->setPalette(colours);
-            }
-            return label;
-        }
-        case ControlKind::TextField: {
-            auto* field = new QLineEdit(text, parent);
-            field->setFont(fontOf(row.font));
-            field->setAlignment(Qt::AlignCenter);
-            field->setReadOnly(!row.editable);
-            if (!row.editable) {
-                field->installEventFilter(new RefuseInputMethod(field));
-            }
-            if (row.background) {
-                QPalette colours = field->palette();
-                colours.setColor(QPalette::Base, QColor::fromRgb(*row.background));
-                field->setPalette(colours);
-            }
-            return field;
-        }
-        case ControlKind::DropDownList: {
-            auto* list = new QComboBox(parent);
-            list->setEditable(true);
-            list->setInsertPolicy(QComboBox::NoInsert);
-            list->setCompleter(nullptr);  // the typed text stays exactly as typed
-            list->setFont(fontOf(row.font));
-            list->setEditText(text);
-            list->installEventFilter(new SwallowEnter(list));
-            return list;
-        }
-        case ControlKind::OptionButton: {
-            auto* option = new QRadioButton(text, parent);
-            option->setFont(fontOf(row.font));
-            return option;
-        }
-        case ControlKind::CommandButton: {
-            auto* button = new XPButton(parent);
-            button->setCaption(text);
-            button->setCaptionAlignment(row.captionAlignment);
-            button->setIconAlignment(XPButton::kIconRight);
-            // Tahoma has no Chinese glyphs; as on a Chinese desktop they come from the Song face.
-            QFont face = button->fontType();
-            face.setFamilies({face.family(), QStringLiteral("宋体")});
-            button->setFontType(face);
-            if (*row.icon != '\0') {
-                button->setIcon(pngPicture(QString::fromUtf8(row.icon)));
-            }
-            if (*row.iconMask != '\0') {
-                button->setIconMask(pngPicture(QString::fromUtf8(row.iconMask)));
-            }
-            return button;
-        }
-        case ControlKind::GroupFrame: {
-            auto* group = new GroupFrame(parent);
-            group->setStyle(5);  // first: the style brings its own colours
-            group->setFrameColor(QColor(192, 192, 192));
-            group->setTextBoxColor(QColor::fromRgb(*row.background));
-            group->setTextColor(QColor::fromRgb(*row.foreground));
-            group->setAlignment(GroupFrame::kLeft);
-            group->setHeaderStyle(1);
-            group->setCaptionFont(fontOf(row.font));
-            group->setAccessibleName(text);
-            return group;
-        }
-        case ControlKind::GroupBox: {
-            auto* group = new QGroupBox(text, parent);
-            group->setFont(fontOf(row.font));
-            group->setAccessibleName(text);
-            return group;
-        }
-    }
-    return new QWidget(parent);
-}
-
-void DIN5480::applyFocusOrder() {
-    QWidget* previous = nullptr;
-    for (const char* name : edition_.focusOrder) {
-        auto* control = findChild<QWidget*>(QString::fromUtf8(name));
-        if (control == nullptr) {
-            continue;
-        }
-        if (previous != nullptr) {
-            setTabOrder(previous, control);
-        } else {
-            control->setFocus();  // the window opens with the first control of the order focused
-        }
-        previous = control;
-    }
-}
-
 void DIN5480::connectReactions() {
-    auto* cmd1 = findChild<XPButton*>(QStringLiteral("cmd1"));
-    auto* cmd2 = findChild<XPButton*>(QStringLiteral("cmd2"));
-    auto* cmd3 = findChild<XPButton*>(QStringLiteral("cmd3"));
-    auto* cmd4 = findChild<XPButton*>(QStringLiteral("cmd4"));
-    connect(cmd1, &XPButton::Click, this, &DIN5480::calculate);
+    connect(controls_.calculate, &XPButton::Click, this, &DIN5480::calculate);
     // The reset acts on the press of any mouse button, before the release; Enter only raises
     // Click, which the reset does not listen to.
-    connect(cmd2, &XPButton::MouseDown, this, &DIN5480::reset);
-    connect(cmd3, &XPButton::Click, this, &DIN5480::writeReport);
-    if (cmd4 != nullptr) {
-        connect(cmd4, &XPButton::Click, this, &DIN5480::printReport);
+    connect(controls_.reset, &XPButton::MouseDown, this, &DIN5480::clear);
+    connect(controls_.report, &XPButton::Click, this, &DIN5480::writeReport);
+    if (controls_.print != nullptr) {
+        connect(controls_.print, &XPButton::Click, this, &DIN5480::printReport);
     }
 
     // Picking a module (not typing one) or choosing a kind proposes the pin diameter.
-    const bool formatted = edition_.formatsProposedPinDiameter;
-    auto* external = findChild<QRadioButton*>(QStringLiteral("Option1"));
-    connect(findChild<QComboBox*>(QStringLiteral("Combo1")), &QComboBox::activated, this,
-            [this, external, formatted] {
-                proposePinDiameter(external->isChecked() ? kExternalPinFactor : kInternalPinFactor,
-                                   formatted);
-            });
-    connect(external, &QRadioButton::toggled, this, [this, formatted](bool selected) {
+    connect(controls_.moduleList, &QComboBox::activated, this, [this] {
+        proposePinDiameter(controls_.external->isChecked() ? kExternalPinFactor
+                                                           : kInternalPinFactor);
+    });
+    connect(controls_.external, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected) {
-            proposePinDiameter(kExternalPinFactor, formatted);
+            proposePinDiameter(kExternalPinFactor);
         }
     });
-    connect(findChild<QRadioButton*>(QStringLiteral("Option2")), &QRadioButton::toggled, this,
-            [this, formatted](bool selected) {
-                if (selected) {
-                    proposePinDiameter(kInternalPinFactor, formatted);
-                }
-            });
+    connect(controls_.internal, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            proposePinDiameter(kInternalPinFactor);
+        }
+    });
 
     if (edition_.reportFollowsFields) {
-        connect(findChild<QLineEdit*>(QStringLiteral("Text1")), &QLineEdit::textChanged, this,
-                &DIN5480::followZ);
-        connect(findChild<QLineEdit*>(QStringLiteral("Text5")), &QLineEdit::textChanged, this,
-                &DIN5480::followD);
+        // Every change of z or d decides anew whether there is something to report.
+        connect(controls_.field(Field::z), &QLineEdit::textChanged, this, [this](const QString& z) {
+            controls_.report->setEnabled(readNumber(z.toStdString()) > 3);
+        });
+        connect(controls_.field(Field::d), &QLineEdit::textChanged, this, [this](const QString& d) {
+            controls_.report->setEnabled(readNumber(d.toStdString()) > 0);
+        });
     }
-    if (auto* letter = findChild<QLineEdit*>(QStringLiteral("Text17"))) {
+    if (QLineEdit* letter = controls_.field(Field::seriesLetter)) {
         // Stroke by stroke: a letter that names no series leaves the last column in force.
         connect(letter, &QLineEdit::textChanged, this,
                 [this](const QString& text) { seriesColumn_.letterChanged(text.toStdString()); });
@@ -346,52 +133,34 @@ void DIN5480::connectReactions() {
 }
 
 bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
-    const QSize designed(twipsToPixels(7005), twipsToPixels(4200));
-    if (edition_.resizesAtStartUp) {
-        setFixedSize(designed);
-    }
     setMask(roundedOutline(size(), edition_.cornerEllipse));
-    if (edition_.preparesPrinter) {
-        // Set up once: every printed report uses these settings and one printer, made by
-        // printer() on first use so that the print system loads only when it is needed.
-        printStyle_.fontFamily = QStringLiteral("宋体");
-        printStyle_.pointSize = 10;
-        printStyle_.color = QColor(0, 0, 255);
-        printStyle_.startXTwips = 0;
-        printStyle_.extraLineSpacingTwips = 50;
-    }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
     }
-    if (edition_.setsGroupHeaders) {
-        findChild<GroupFrame*>(QStringLiteral("Frame1"))
-            ->setCaption(QStringLiteral("已知参数::: "));
-        findChild<GroupFrame*>(QStringLiteral("Frame2"))
-            ->setCaption(QStringLiteral("计算结果::: "));
+    if (controls_.inputFrame != nullptr) {
+        controls_.inputFrame->setCaption(QStringLiteral("已知参数::: "));
+        controls_.resultFrame->setCaption(QStringLiteral("计算结果::: "));
     }
 
     // Filling a list must not change what its field shows.
-    const auto fill = [this](const char* name, std::span<const char* const> entries) {
-        auto* list = findChild<QComboBox*>(QString::fromUtf8(name));
-        const QString shown = list->currentText();
+    const auto fill = [](QComboBox& list, std::span<const char* const> entries) {
+        const QString shown = list.currentText();
         for (const char* entry : entries) {
-            list->addItem(QString::fromUtf8(entry));
+            list.addItem(QString::fromUtf8(entry));
         }
         // The arrow keys then move on from the entry shown, when the text is one of them.
-        list->setCurrentIndex(list->findText(shown));
-        list->setEditText(shown);
+        list.setCurrentIndex(list.findText(shown));
+        list.setEditText(shown);
     };
-    fill("Combo1", edition_.moduleList);
-    fill("Combo2", edition_.clearanceList);
+    fill(*controls_.moduleList, edition_.moduleList);
+    fill(*controls_.clearanceList, edition_.clearanceList);
 
     if (edition_.opensToleranceDatabase) {
         database_ = openToleranceDatabase(programDirectory);
         if (!database_) {
-            showMessage(
-                QString::fromUtf8(kDatabaseConnectionErrorMessage.data(),
-                                  static_cast<qsizetype>(kDatabaseConnectionErrorMessage.size())));
+            showMessage(fromUtf8(kDatabaseConnectionErrorMessage));
             return false;
         }
     }
@@ -402,10 +171,9 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
         form_->setText(Field::dp, writeNumber(pin));
     }
     if (edition_.reportFollowsFields) {
-        findChild<XPButton*>(QStringLiteral("cmd3"))
-            ->setEnabled(findChild<QLineEdit*>(QStringLiteral("Text1"))->text() != u"0");
+        controls_.report->setEnabled(controls_.field(Field::z)->text() != u"0");
     }
-    findChild<QLabel*>(QStringLiteral("Label2"))->setText(QString::fromUtf8(kClearanceLegend));
+    controls_.clearanceLegend->setText(kClearanceLegend);
     return true;
 }
 
@@ -415,10 +183,6 @@ Form& DIN5480::form() {
 
 const Form& DIN5480::form() const {
     return *form_;
-}
-
-void DIN5480::useToleranceDatabase(ToleranceDatabase database) {
-    database_ = std::move(database);
 }
 
 void DIN5480::showMessage(const QString& text) {
@@ -444,7 +208,8 @@ void DIN5480::setPrintDialog(PrintDialogRunner runner) {
 }
 
 QPrinter* DIN5480::printer() const {
-    if (!printer_ && edition_.preparesPrinter) {
+    // Made on first use: loading the print system costs start-up time.
+    if (!printer_ && edition_.reportLayout == ReportLayout::Lite) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     return printer_.get();
@@ -463,28 +228,24 @@ void DIN5480::runHandOff() {
     piancha(*form_, *database_, seriesColumn_.name(), deviation_);
 }
 
-void DIN5480::reset() {
-    clear();
-}
-
 void DIN5480::clear() {
     quillon::clear(*form_, edition_.rules);
 }
 
-void DIN5480::proposePinDiameter(double factor, bool formatted) {
+void DIN5480::closeByGlyph() {
+    close();
+    if (edition_.closeGlyphEndsProgram) {
+        QCoreApplication::exit(0);
+    }
+}
+
+void DIN5480::proposePinDiameter(double factor) {
     const double pin = readNumber(form_->text(Field::m)) * factor;
     if (!std::isfinite(pin)) {
         return;  // an arithmetic failure writes nothing
     }
-    form_->setText(Field::dp, formatted ? formatNumber(pin, 3) : writeNumber(pin));
-}
-
-void DIN5480::followZ(const QString& text) {
-    findChild<XPButton*>(QStringLiteral("cmd3"))->setEnabled(readNumber(text.toStdString()) > 3);
-}
-
-void DIN5480::followD(const QString& text) {
-    findChild<XPButton*>(QStringLiteral("cmd3"))->setEnabled(readNumber(text.toStdString()) > 0);
+    form_->setText(Field::dp,
+                   edition_.formatsProposedPinDiameter ? formatNumber(pin, 3) : writeNumber(pin));
 }
 
 void DIN5480::writeReport() {
@@ -496,20 +257,13 @@ void DIN5480::writeReport() {
         return;  // a cancelled dialog writes nothing
     }
     reportFileName_ = chosen;
-    const std::vector<std::string> lines =
+    const std::optional<QString> failure =
         edition_.reportLayout == ReportLayout::Tolerance
-            ? report::toleranceReportLines(*form_, runState_.k, deviation_.nearDeviation,
-                                           deviation_.farDeviation)
-            : report::liteFileReportLines(*form_, runState_.k);
-    if (const auto failure = report::writeReportFile(chosen, lines)) {
+            ? report::saveToleranceReport(chosen, *form_, runState_.k, deviation_.nearDeviation,
+                                          deviation_.farDeviation)
+            : report::saveLiteReport(chosen, *form_, runState_.k);
+    if (failure) {
         showMessage(*failure);
-        return;
-    }
-    const auto settingsFailure = edition_.reportLayout == ReportLayout::Tolerance
-                                     ? report::writeToleranceEditorSettings()
-                                     : report::writeLiteEditorSettings();
-    if (settingsFailure) {
-        showMessage(*settingsFailure);
     }
 }
 
@@ -522,10 +276,9 @@ void DIN5480::printReport() {
         QPrintDialog dialog(target, this);
         return dialog.exec() == QDialog::Accepted;
     }();
-    if (!accepted) {
-        return;  // a cancelled print dialog prints nothing
+    if (accepted) {  // a cancelled print dialog prints nothing
+        report::printLiteReport(*target, *form_);
     }
-    report::printReport(*target, report::litePrintedReportLines(*form_), printStyle_);
 }
 
 }  // namespace quillon::ui

@@ -1,11 +1,27 @@
 #pragma once
 
-#include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <algorithm>
+#include <initializer_list>
+#include <type_traits>
+#include <vector>
 
+#include "quillon/controls/group_frame.h"
+#include "quillon/controls/xp_button.h"
 #include "quillon/ui/control_layout.h"
+#include "quillon/ui/window_controls.h"
 
-// Small constructors that let the layout tables read like the window's design tables.
+// What both editions' layout tables share, and small constructors that let the tables read like
+// the window's design tables.
 namespace quillon::ui::layout {
+
+// The window's designed size; the background picture covers it exactly.
+inline constexpr TwipsRect kWindowPlace{0, 0, 7005, 4200};
+
+// The clearance list of both editions; the last two entries carry a trailing blank.
+inline constexpr const char* kClearanceCoefficients[] = {"0.1", "0.15", "0.2 ", "0.39 "};
 
 inline constexpr LayoutFont kSong9{"宋体", 9};
 inline constexpr LayoutFont kSong825{"宋体", 8.25};
@@ -18,66 +34,178 @@ inline constexpr LayoutFont kVerdana75Bold{"Verdana", 7.5, true};
 inline constexpr LayoutFont kVerdana675{"Verdana", 6.75};
 
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);
 inline constexpr QRgb kYellow = qRgb(255, 255, 0);
 inline constexpr QRgb kSilver = qRgb(192, 192, 192);
 inline constexpr QRgb kLightGrey = qRgb(224, 224, 224);
 
-inline ControlLayout picture(const char* name, int left, int top, int width, int height,
-                             const char* resource) {
-    return {name, ControlKind::Picture, "", left, top, width, height, resource};
-}
-
-inline ControlLayout circle(const char* name, int left, int top, int size, QRgb fill) {
-    ControlLayout row{name, ControlKind::Circle, "", left, top, size, size};
-    row.background = fill;
-    return row;
-}
-
 inline constexpr int kCaptionLeft = 0;
 inline constexpr int kCaptionCentred = 2;
 
-inline ControlLayout label(const char* name, const char* parent, int left, int top, int width,
-                           int height, const char* caption, LayoutFont font,
-                           std::optional<QRgb> colour = {}, int alignment = kCaptionLeft) {
-    ControlLayout row{name, ControlKind::Label, parent, left, top, width, height, caption, font};
+// The slot that keeps a control under the role `member` of WindowControls.
+template <auto member>
+void into(WindowControls& controls, QWidget* control) {
+    using Pointer = std::remove_reference_t<decltype(controls.*member)>;
+    controls.*member = qobject_cast<Pointer>(control);
+    Q_ASSERT(controls.*member != nullptr);
+}
+
+// A field as both editions know it: the quantity, the numbered names of its label and its
+// control, the caption and the text it starts with.
+struct FieldDesign {
+    Field field;
+    const char* labelName;
+    const char* name;
+    const char* caption;
+    const char* initial = "0";
+    ControlKind kind = ControlKind::TextField;
+    bool editable = true;  // results are written only by the calculation
+    ControlSlot slot = nullptr;
+};
+
+constexpr FieldDesign listed(FieldDesign design, ControlSlot slot) {
+    design.kind = ControlKind::DropDownList;
+    design.slot = slot;
+    return design;
+}
+
+constexpr FieldDesign computed(FieldDesign design) {
+    design.editable = false;
+    return design;
+}
+
+inline constexpr FieldDesign kFieldDesigns[] = {
+    {Field::z, "Label4", "Text1", "齿数     z ="},
+    listed({Field::m, "Label5", "Combo1", "模数     m =", "1.25"},
+           into<&WindowControls::moduleList>),
+    {Field::alpha, "Label6", "Text3", "压力角   α=", "30"},
+    {Field::haStar, "Label7", "Text13", "齿顶高系数ha*=", "0.45"},
+    {Field::beta, "Label8", "Text2", "螺旋角   β="},
+    {Field::x, "Label9", "Text4", "变位系数 χ="},
+    listed({Field::cn, "Label10", "Combo2", "顶隙系数 cn=", "0.1"},
+           into<&WindowControls::clearanceList>),
+    {Field::dp, "Label11", "Text16", "量棒直径:dp="},
+    {Field::grade, "Label15", "Text19", "公差等级:", "9"},
+    {Field::seriesLetter, "Label16", "Text17", "-", "H"},
+    computed({Field::xm, "Label15", "Text9", "修正量:χ.m="}),
+    computed({Field::d, "Label17", "Text5", "分度圆直径:  d ="}),
+    computed({Field::da, "Label18", "Text6", "齿顶圆直径:  da="}),
+    computed({Field::df, "Label19", "Text7", "齿根圆直径:  df="}),
+    computed({Field::db, "Label20", "Text8", "基圆直径:    db="}),
+    computed({Field::ha, "Label21", "Text10", "齿顶高:      ha="}),
+    computed({Field::hf, "Label23", "Text11", "齿根高:      hf="}),
+    computed({Field::h, "Label24", "Text12", "全齿高:  h=ha+hf"}),
+    computed({Field::W, "Label25", "Text14", "公法线长度:  Wk="}),
+    computed({Field::M, "Label26", "Text15", "跨棒距:      M="}),
+};
+
+// A field and the label on its row. A text field is 270 twips high, a list 1040 × 300.
+inline ControlLayout labelledField(Field field, const char* parent, TwipsRect labelPlace,
+                                   TwipsRect place, LayoutFont font,
+                                   std::optional<QRgb> background = {}) {
+    const FieldDesign& design = *std::ranges::find(kFieldDesigns, field, &FieldDesign::field);
+    if (design.kind == ControlKind::DropDownList) {
+        place.width = 1040;
+        place.height = 300;
+    }
+    ControlLayout row{design.kind, design.name, parent, place, design.initial, font};
+    row.background = background;
+    row.editable = design.editable;
+    row.label = FieldLabel{design.labelName, design.caption, labelPlace, kSong9};
+    row.field = design.field;
+    row.slot = design.slot;
+    return row;
+}
+
+inline ControlLayout picture(const char* name, TwipsRect place, const char* resource,
+                             ControlSlot slot = nullptr) {
+    ControlLayout row{ControlKind::Picture, name, "", place, resource};
+    row.slot = slot;
+    return row;
+}
+
+inline ControlLayout label(const char* name, TwipsRect place, const char* caption, LayoutFont font,
+                           std::optional<QRgb> colour = {}, int alignment = kCaptionLeft,
+                           ControlSlot slot = nullptr) {
+    ControlLayout row{ControlKind::Label, name, "", place, caption, font};
     row.foreground = colour;
     row.captionAlignment = alignment;
+    row.slot = slot;
     return row;
 }
 
-inline ControlLayout textField(const char* name, const char* parent, int left, int top, int width,
-                               const char* initial, LayoutFont font, const char* labelCaption,
-                               bool editable = true, std::optional<QRgb> background = {}) {
-    ControlLayout row{name, ControlKind::TextField, parent, left, top, width, 270, initial, font};
-    row.background = background;
-    row.editable = editable;
-    row.accessibleName = labelCaption;
-    return row;
+// The legend of clearance coefficients by making process; its text is set at start-up.
+inline ControlLayout clearanceLegend(TwipsRect place, LayoutFont font,
+                                     std::optional<QRgb> colour = {}) {
+    return label("Label2", place, "", font, colour, kCaptionLeft,
+                 into<&WindowControls::clearanceLegend>);
 }
 
-inline ControlLayout dropDownList(const char* name, const char* parent, int left, int top,
-                                  const char* initial, LayoutFont font, const char* labelCaption) {
-    ControlLayout row{name, ControlKind::DropDownList, parent, left, top, 1040, 300, initial, font};
-    row.accessibleName = labelCaption;
-    return row;
-}
-
-inline ControlLayout commandButton(const char* name, int left, int top, const char* caption,
+// A command button, 1275 × 375, in the right-hand column.
+inline ControlLayout commandButton(ControlSlot slot, const char* name, int top, const char* caption,
                                    const char* icon = "", const char* iconMask = "",
                                    int captionAlignment = kCaptionLeft) {
-    ControlLayout row{name, ControlKind::CommandButton, "", left, top, 1275, 375, caption};
-    row.accessibleName = caption;
+    ControlLayout row{ControlKind::CommandButton, name, "", {5595, top, 1275, 375}, caption};
     row.icon = icon;
     row.iconMask = iconMask;
     row.captionAlignment = captionAlignment;
+    row.slot = slot;
     return row;
 }
 
-inline ControlLayout optionButton(const char* name, int left, int top, const char* caption) {
-    ControlLayout row{name, ControlKind::OptionButton, "", left, top, 975, 255, caption, kSong9};
-    row.accessibleName = caption;
+inline ControlLayout calculateButton(int top) {
+    return commandButton(into<&WindowControls::calculate>, "cmd1", top, "更新数据",
+                         ":/quillon/calculate.png", ":/quillon/calculate_mask.png");
+}
+
+inline ControlLayout resetButton(int top) {
+    return commandButton(into<&WindowControls::reset>, "cmd2", top, "清除数据",
+                         ":/quillon/reset.png", ":/quillon/reset_mask.png");
+}
+
+// The kind options, 975 × 255, below the legend.
+inline ControlLayout option(ControlSlot slot, const char* name, int top, const char* caption) {
+    ControlLayout row{ControlKind::OptionButton, name, "", {5700, top, 975, 255}, caption, kSong9};
+    row.slot = slot;
     return row;
+}
+
+inline ControlLayout externalOption(int top) {
+    return option(into<&WindowControls::external>, "Option1", top, "外花键");
+}
+
+inline ControlLayout internalOption(int top) {
+    return option(into<&WindowControls::internal>, "Option2", top, "内花键");
+}
+
+// The places that tell the two title strips apart.
+struct TitleStrip {
+    TwipsRect strip;
+    TwipsRect icon;
+    QRgb circleFill;
+};
+
+// The background and the title strip (drag handle, icon, the circles with "—" and "X"), then the
+// edition's own rows.
+inline std::vector<ControlLayout> withTitleStrip(const TitleStrip& design,
+                                                 std::initializer_list<ControlLayout> rows) {
+    const auto circle = [&design](const char* name, int left) {
+        ControlLayout row{ControlKind::Circle, name, "", {left, 30, 255, 255}};
+        row.background = design.circleFill;
+        return row;
+    };
+    std::vector<ControlLayout> layout{
+        picture("Image1", kWindowPlace, ":/quillon/background.png"),
+        picture("top", design.strip, ":/quillon/top.png", into<&WindowControls::titleStrip>),
+        picture("Image2", design.icon, ":/quillon/spline16.png"),
+        circle("min", 6375),
+        circle("QUIT", 6660),
+        label("Label22", {6390, 60, 225, 195}, "—", kVerdana75Bold, kYellow, kCaptionCentred,
+              into<&WindowControls::minimiseGlyph>),
+        label("Label3", {6675, 60, 225, 195}, "X", kVerdana75, kWhite, kCaptionCentred,
+              into<&WindowControls::closeGlyph>),
+    };
+    layout.insert(layout.end(), rows);
+    return layout;
 }
 
 }  // namespace quillon::ui::layout

@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <map>
-
 #include "quillon/engine/form.h"
-#include "quillon/ui/window_edition.h"
+#include "quillon/ui/window_controls.h"
 
 namespace quillon::ui {
 
@@ -16,7 +11,7 @@ class DIN5480;
 // shows; writes go through the control, so the window reacts to them as to the user's typing.
 class WindowForm final : public Form {
   public:
-    WindowForm(DIN5480& window, const WindowEdition& edition);
+    WindowForm(DIN5480& window, const WindowControls& controls);
 
     std::string text(Field field) const override;
     void setText(Field field, const std::string& text) override;
@@ -25,10 +20,7 @@ class WindowForm final : public Form {
 
   private:
     DIN5480& window_;
-    std::map<Field, QLineEdit*> textFields_;
-    std::map<Field, QComboBox*> lists_;
-    QRadioButton* external_ = nullptr;
-    QRadioButton* internal_ = nullptr;
+    const WindowControls& controls_;
 };
 
 }  // namespace quillon::ui

@@ -33,7 +33,8 @@ namespace quillon::ui::test {
 // cancelled. Now and then the program's message boxes are real modal boxes the user closes in one
 // of the usual ways. After every action it checks what must hold whatever the user did: the window
 // is shown, every result field holds a number text, no box, dialog or drop-down is left open, each
-// message is one the program has, and every report written reads back as GBK lines ended by CR LF.
+// message is one the program has, and every report written reads back as GBK lines ended by CR LF
+// with no other line break.
 class RandomUser final {
   public:
     RandomUser(DIN5480& window, std::uint64_t seed, const QString& reportFolder);

@@ -30,13 +30,19 @@ void checkFocusOrder(const DIN5480& window, const QStringList& expected) {
 // name must be the text of the label on its row, and every control's description its name.
 void checkAccessibleNames(const DIN5480& window) {
     for (const ControlLayout& row : window.edition().layout) {
-        const auto* control = window.findChild<QWidget*>(QString::fromUtf8(row.name));
-        QVERIFY2(control != nullptr, row.name);
-        QCOMPARE(control->accessibleDescription(), QString::fromUtf8(row.name));
+        for (const char* name : {row.name, row.label ? row.label->name : row.name}) {
+            const auto* control = window.findChild<QWidget*>(QString::fromUtf8(name));
+            QVERIFY2(control != nullptr, name);
+            QCOMPARE(control->accessibleDescription(), QString::fromUtf8(name));
+        }
     }
-    for (const FieldBinding& binding : window.edition().fields) {
-        const auto* field = window.findChild<QWidget*>(QString::fromUtf8(binding.controlName));
-        QVERIFY2(field != nullptr, binding.controlName);
+    for (QLineEdit* editor : window.controls().fields) {
+        if (editor == nullptr) {
+            continue;
+        }
+        // A list is named as its edit line is.
+        QWidget* field =
+            editor->parentWidget()->inherits("QComboBox") ? editor->parentWidget() : editor;
         QStringList captionsOnRow;
         for (const QLabel* label :
              field->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -46,9 +52,10 @@ void checkAccessibleNames(const DIN5480& window) {
                 captionsOnRow << label->text();
             }
         }
-        QVERIFY2(!captionsOnRow.isEmpty(), binding.controlName);
+        QVERIFY2(!captionsOnRow.isEmpty(), qPrintable(field->objectName()));
         // The nearest label to the left of the field names it.
         QCOMPARE(field->accessibleName(), captionsOnRow.last());
+        QCOMPARE(editor->accessibleName(), captionsOnRow.last());
     }
 }
 

@@ -14,6 +14,8 @@ namespace quillon::ui::test {
 
 namespace {
 
+const QString kDatabaseMessage = QString::fromUtf8(kDatabaseConnectionErrorMessage.data(),
+                                                   kDatabaseConnectionErrorMessage.size());
 const QStringList kResultFields = {"Text5",  "Text6",  "Text7",  "Text8", "Text10",
                                    "Text11", "Text12", "Text14", "Text15"};
 
@@ -433,7 +435,7 @@ void ToleranceWindowTest::endsWithoutTheDatabase() {
     QTemporaryDir empty;
     WindowDriver w(WindowEdition::tolerance(), empty.path().toStdString());
     QVERIFY(!w.started);
-    QCOMPARE(w.messages, QStringList{"数据库连接错误！"});
+    QCOMPARE(w.messages, QStringList{kDatabaseMessage});
     QVERIFY(!w.window->isVisible());
 
     // A file of that name that is no tolerance database is treated alike.
@@ -443,7 +445,7 @@ void ToleranceWindowTest::endsWithoutTheDatabase() {
     broken.close();
     WindowDriver again(WindowEdition::tolerance(), empty.path().toStdString());
     QVERIFY(!again.started);
-    QCOMPARE(again.messages, QStringList{"数据库连接错误！"});
+    QCOMPARE(again.messages, QStringList{kDatabaseMessage});
 }
 
 }  // namespace quillon::ui::test

@@ -11,7 +11,4 @@ namespace quillon::ui {
 // application. Returns false when the translation could not be loaded (the dialogs stay English).
 bool setUpApplication(QApplication& application);
 
-// The font substitutions alone (tests that render without an application set-up).
-void installFontSubstitutions();
-
 }  // namespace quillon::ui

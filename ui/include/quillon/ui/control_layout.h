@@ -2,17 +2,16 @@
 
 #include <QRect>
 #include <QRgb>
-#include <QString>
 #include <optional>
+
+#include "quillon/controls/twips.h"
+#include "quillon/engine/field.h"
+
+class QWidget;
 
 namespace quillon::ui {
 
-// Window geometry is designed in twips (1/1440 inch); at 96 dpi 15 twips make one pixel.
-inline constexpr int kTwipsPerPixel = 15;
-
-inline constexpr int twipsToPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+struct WindowControls;
 
 // What a control of the window is. Pictures and circles are decoration; the other kinds take part
 // in the window's behaviour.
@@ -36,30 +35,47 @@ struct LayoutFont {
     bool bold = false;
 };
 
-// One row of a window's layout table. Place and size are in twips, relative to the window or to
-// the group named by `parent`.
-struct ControlLayout {
-    const char* name;  // objectName; the numbered names the users' documents use
-    ControlKind kind;
-    const char* parent;  // "" for the window itself, otherwise the name of a group
+// A place in twips, relative to the window or to the group that holds the control.
+struct TwipsRect {
     int left;
     int top;
     int width;
     int height;
+
+    QRect pixels() const {
+        return {twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
+                twips::toPixels(height)};
+    }
+};
+
+// The caption on a field's row. Assistive tools name the field by it.
+struct FieldLabel {
+    const char* name;
+    const char* caption;
+    TwipsRect place;
+    LayoutFont font;
+};
+
+// Stores a control just built under its role in WindowControls.
+using ControlSlot = void (*)(WindowControls& controls, QWidget* control);
+
+// One row of a window's layout table.
+struct ControlLayout {
+    ControlKind kind;
+    const char* name;    // objectName; the numbered names the users' documents use
+    const char* parent;  // "" for the window itself, otherwise the name of a group
+    TwipsRect place;
     const char* text = "";  // caption, initial text, or picture resource path
     LayoutFont font = {};
     std::optional<QRgb> foreground = {};
-    std::optional<QRgb> background = {};  // a field's, or a circle's fill
-    bool editable = true;                 // fields and lists: the user may type into them
-    const char* accessibleName = "";      // fields: the caption of their label
-    const char* icon = "";                // command buttons: icon resource path
-    const char* iconMask = "";            // command buttons: mask resource path (none: no icon)
-    int captionAlignment = 0;             // buttons and labels: 0 left, 1 right, 2 centre
-
-    QRect pixelRect() const {
-        return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                twipsToPixels(height)};
-    }
+    std::optional<QRgb> background = {};   // a field's, or a circle's fill
+    bool editable = true;                  // fields and lists: the user may type into them
+    const char* icon = "";                 // command buttons: icon resource path
+    const char* iconMask = "";             // command buttons: mask resource path (none: no icon)
+    int captionAlignment = 0;              // buttons and labels: 0 left, 1 right, 2 centre
+    std::optional<FieldLabel> label = {};  // fields and lists: the caption, built first
+    std::optional<Field> field = {};       // fields and lists: the quantity they hold
+    ControlSlot slot = nullptr;            // where WindowControls keeps it, if anywhere
 };
 
 }  // namespace quillon::ui

@@ -10,10 +10,10 @@
 
 #include "quillon/engine/form.h"
 #include "quillon/engine/run_state.h"
-#include "quillon/report/printed_report.h"
 #include "quillon/tolerance/deviation_result.h"
 #include "quillon/tolerance/series_column.h"
 #include "quillon/tolerance/tolerance_database.h"
+#include "quillon/ui/window_controls.h"
 #include "quillon/ui/window_edition.h"
 
 class QPrinter;
@@ -21,7 +21,6 @@ class QPrinter;
 namespace quillon::ui {
 
 class WindowForm;
-class WindowFrame;
 
 // The calculator's one window. It is the data store of the program: every input and result is the
 // text of one of its fields, and every write into a field — by the user or by a calculation — is
@@ -30,6 +29,9 @@ class WindowFrame;
 //
 // Life cycle: construct (builds the controls), startUp() (sizes and shapes the window, fills the
 // lists, opens the tolerance database, proposes the pin diameter), then show().
+//
+// The controls are reached by role through controls(); what the window does when one of them is
+// used is tied together in one place, connectReactions().
 class DIN5480 final : public QWidget {
     Q_OBJECT
 
@@ -42,6 +44,7 @@ class DIN5480 final : public QWidget {
     bool startUp(const std::filesystem::path& programDirectory);
 
     const WindowEdition& edition() const { return edition_; }
+    const WindowControls& controls() const { return controls_; }
 
     // The fields as the calculation and the reports see them.
     Form& form();
@@ -49,8 +52,6 @@ class DIN5480 final : public QWidget {
     const RunState& runState() const { return runState_; }
     const DeviationResult& deviation() const { return deviation_; }
     const std::string& seriesColumnName() const { return seriesColumn_.name(); }
-    // Only for tests that exercise the deviation calculation without db1.mdb beside them.
-    void useToleranceDatabase(ToleranceDatabase database);
 
     // Every message of the program goes through here: a modal box titled "系统提示" with the
     // information icon and an OK button. A sink, when set, receives the text instead (tests).
@@ -68,35 +69,26 @@ class DIN5480 final : public QWidget {
     // system costs start-up time) and kept; nullptr in the tolerance edition.
     QPrinter* printer() const;
 
-    // The last file name of the report dialog ("reporter.txt" before the first report).
-    QString reportFileName() const { return reportFileName_; }
-
   public slots:
     void calculate();    // cmd1 "更新数据"
-    void reset();        // cmd2 "清除数据", on a mouse press
+    void clear();        // cmd2 "清除数据" on a mouse press; also the calculation's clearing
     void writeReport();  // cmd3: the file report
     void printReport();  // cmd4 (lite edition): the printed report
-    void clear();        // the clearing procedure the calculation also uses
 
   private:
-    void buildControls();
-    QWidget* createControl(const ControlLayout& row, QWidget* parent);
     void connectReactions();
-    void applyFocusOrder();
-    void proposePinDiameter(double factor, bool formatted);
-    void followZ(const QString& text);
-    void followD(const QString& text);
+    void proposePinDiameter(double factor);
+    void closeByGlyph();
     void runHandOff();
 
     const WindowEdition& edition_;
+    WindowControls controls_;
     std::unique_ptr<WindowForm> form_;
-    WindowFrame* frame_ = nullptr;  // a child of the window
     RunState runState_;
     DeviationResult deviation_;
     SeriesColumn seriesColumn_;
     std::optional<ToleranceDatabase> database_;
     mutable std::unique_ptr<QPrinter> printer_;  // made on first use, see printer()
-    report::PrintStyle printStyle_;
     std::function<void(const QString&)> messageSink_;
     SaveFileChooser saveFileChooser_;
     PrintDialogRunner printDialog_;

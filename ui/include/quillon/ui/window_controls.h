@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+
+#include "quillon/engine/field.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace quillon {
+class GroupFrame;
+class XPButton;
+}  // namespace quillon
+
+namespace quillon::ui {
+
+// The window's controls that take part in its behaviour, each under the role it plays. Filled once
+// while the layout table is built; a control the edition does not have stays nullptr.
+struct WindowControls {
+    // The text line of each field by the quantity it holds (for a list, the list's edit line).
+    std::array<QLineEdit*, kAllFields.size()> fields{};
+    QLineEdit* field(Field quantity) const { return fields[static_cast<std::size_t>(quantity)]; }
+
+    QComboBox* moduleList = nullptr;     // Combo1
+    QComboBox* clearanceList = nullptr;  // Combo2
+    QRadioButton* external = nullptr;    // Option1, "外花键"
+    QRadioButton* internal = nullptr;    // Option2, "内花键"
+    XPButton* calculate = nullptr;       // cmd1, "更新数据"
+    XPButton* reset = nullptr;           // cmd2, "清除数据"
+    XPButton* report = nullptr;          // cmd3, the file report
+    XPButton* print = nullptr;           // cmd4, the printed report (lite edition)
+    QLabel* clearanceLegend = nullptr;   // Label2
+    GroupFrame* inputFrame = nullptr;    // Frame1 of the tolerance edition (its header is set)
+    GroupFrame* resultFrame = nullptr;   // Frame2 of the tolerance edition
+    QWidget* titleStrip = nullptr;       // top, the drag handle
+    QWidget* minimiseGlyph = nullptr;    // Label22, "—"
+    QWidget* closeGlyph = nullptr;       // Label3, "X"
+};
+
+}  // namespace quillon::ui
