@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 #include "control_builder.h"
@@ -23,8 +25,6 @@
 #include "quillon/report/report_commands.h"
 #include "quillon/tolerance/open_tolerance_database.h"
 #include "quillon/tolerance/piancha.h"
-#include "window_form.h"
-#include "window_frame.h"
 
 static void initialiseWindowPictures() {
     Q_INIT_RESOURCE(quillon);
@@ -78,9 +78,9 @@ DIN5480::DIN5480(const WindowEdition& edition, QWidget* parent)
     setFixedSize(layout::kWindowPlace.pixels().size());
 
     controls_ = buildControls(*this, edition_);
-    form_ = std::make_unique<WindowForm>(*this, controls_);
-    new WindowFrame(*this, controls_.titleStrip, controls_.minimiseGlyph, controls_.closeGlyph,
-                    [this] { closeByGlyph(); });
+    for (QWidget* part : {controls_.titleStrip, controls_.minimiseGlyph, controls_.closeGlyph}) {
+        part->installEventFilter(this);
+    }
     controls_.external->setChecked(true);
     connectReactions();
 }
@@ -166,9 +166,9 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
     }
 
     // Unlike the later proposals, the start value is written as plain number text ("2.165").
-    const double pin = readNumber(form_->text(Field::m)) * kExternalPinFactor;
+    const double pin = readNumber(text(Field::m)) * kExternalPinFactor;
     if (std::isfinite(pin)) {
-        form_->setText(Field::dp, writeNumber(pin));
+        setText(Field::dp, writeNumber(pin));
     }
     if (edition_.reportFollowsFields) {
         controls_.report->setEnabled(controls_.field(Field::z)->text() != u"0");
@@ -177,12 +177,29 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
     return true;
 }
 
-Form& DIN5480::form() {
-    return *form_;
+std::string DIN5480::text(Field field) const {
+    const QLineEdit* editor = controls_.field(field);
+    return editor != nullptr ? editor->text().toStdString() : std::string();
 }
 
-const Form& DIN5480::form() const {
-    return *form_;
+void DIN5480::setText(Field field, const std::string& text) {
+    if (QLineEdit* editor = controls_.field(field)) {
+        editor->setText(QString::fromStdString(text));
+    }
+}
+
+std::optional<SplineKind> DIN5480::selectedKind() const {
+    if (controls_.external->isChecked()) {
+        return SplineKind::External;
+    }
+    if (controls_.internal->isChecked()) {
+        return SplineKind::Internal;
+    }
+    return std::nullopt;
+}
+
+void DIN5480::showMessage(const std::string& message) {
+    showMessage(QString::fromStdString(message));
 }
 
 void DIN5480::showMessage(const QString& text) {
@@ -216,7 +233,7 @@ QPrinter* DIN5480::printer() const {
 }
 
 void DIN5480::calculate() {
-    quillon::calculate(*form_, runState_, edition_.rules, [this] { runHandOff(); });
+    quillon::calculate(form(), runState_, edition_.rules, [this] { runHandOff(); });
 }
 
 void DIN5480::runHandOff() {
@@ -225,11 +242,11 @@ void DIN5480::runHandOff() {
         return;
     }
     database_->positionAllOnFirstRow();
-    piancha(*form_, *database_, seriesColumn_.name(), deviation_);
+    piancha(form(), *database_, seriesColumn_.name(), deviation_);
 }
 
 void DIN5480::clear() {
-    quillon::clear(*form_, edition_.rules);
+    quillon::clear(form(), edition_.rules);
 }
 
 void DIN5480::closeByGlyph() {
@@ -239,13 +256,66 @@ void DIN5480::closeByGlyph() {
     }
 }
 
+// The self-drawn frame: a press on the title strip moves the window, a click on "—" minimises it
+// and a press on "X" closes it at once (whatever is being edited is dropped with the window).
+bool DIN5480::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == controls_.titleStrip) {
+        return titleStripEvent(*event);
+    }
+    if (watched == controls_.closeGlyph && event->type() == QEvent::MouseButtonPress) {
+        closeByGlyph();
+        return true;
+    }
+    if (watched == controls_.minimiseGlyph) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            minimisePressed_ = true;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (std::exchange(minimisePressed_, false) &&
+                controls_.minimiseGlyph->rect().contains(at)) {
+                showMinimized();
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool DIN5480::titleStripEvent(QEvent& event) {
+    const auto pointer = [&event] {
+        return static_cast<QMouseEvent&>(event).globalPosition().toPoint();
+    };
+    switch (event.type()) {
+        case QEvent::MouseButtonPress:
+            // The system's move loop when the window manager offers one; otherwise the window
+            // follows the pointer until the button is released.
+            if (windowHandle() == nullptr || !windowHandle()->startSystemMove()) {
+                manualDragOffset_ = pointer() - pos();
+            }
+            return true;
+        case QEvent::MouseMove:
+            if (manualDragOffset_) {
+                move(pointer() - *manualDragOffset_);
+                return true;
+            }
+            return false;
+        case QEvent::MouseButtonRelease:
+            manualDragOffset_.reset();
+            return true;
+        default:
+            return false;
+    }
+}
+
 void DIN5480::proposePinDiameter(double factor) {
-    const double pin = readNumber(form_->text(Field::m)) * factor;
+    const double pin = readNumber(text(Field::m)) * factor;
     if (!std::isfinite(pin)) {
         return;  // an arithmetic failure writes nothing
     }
-    form_->setText(Field::dp,
-                   edition_.formatsProposedPinDiameter ? formatNumber(pin, 3) : writeNumber(pin));
+    setText(Field::dp,
+            edition_.formatsProposedPinDiameter ? formatNumber(pin, 3) : writeNumber(pin));
 }
 
 void DIN5480::writeReport() {
@@ -259,9 +329,9 @@ void DIN5480::writeReport() {
     reportFileName_ = chosen;
     const std::optional<QString> failure =
         edition_.reportLayout == ReportLayout::Tolerance
-            ? report::saveToleranceReport(chosen, *form_, runState_.k, deviation_.nearDeviation,
+            ? report::saveToleranceReport(chosen, form(), runState_.k, deviation_.nearDeviation,
                                           deviation_.farDeviation)
-            : report::saveLiteReport(chosen, *form_, runState_.k);
+            : report::saveLiteReport(chosen, form(), runState_.k);
     if (failure) {
         showMessage(*failure);
     }
@@ -277,7 +347,7 @@ void DIN5480::printReport() {
         return dialog.exec() == QDialog::Accepted;
     }();
     if (accepted) {  // a cancelled print dialog prints nothing
-        report::printLiteReport(*target, *form_);
+        report::printLiteReport(*target, form());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <filesystem>
@@ -20,19 +21,18 @@ class QPrinter;
 
 namespace quillon::ui {
 
-class WindowForm;
-
-// The calculator's one window. It is the data store of the program: every input and result is the
-// text of one of its fields, and every write into a field — by the user or by a calculation — is
-// an ordinary change the window reacts to. Both programs use this class; the WindowEdition gives
-// the controls (a layout table) and the few behaviour differences.
+// The calculator's one window. It is the data store of the program (the Form of the calculation):
+// every input and result is the text of one of its fields, and every write into a field — by the
+// user or by a calculation — is an ordinary change the window reacts to. Both programs use this
+// class; the WindowEdition gives the controls (a layout table) and the few behaviour differences.
 //
 // Life cycle: construct (builds the controls), startUp() (sizes and shapes the window, fills the
 // lists, opens the tolerance database, proposes the pin diameter), then show().
 //
-// The controls are reached by role through controls(); what the window does when one of them is
-// used is tied together in one place, connectReactions().
-class DIN5480 final : public QWidget {
+// The controls are reached by role through controls(). What the window does when one of them is
+// used is tied together in connectReactions(); the window's own events (its self-drawn frame)
+// arrive in eventFilter().
+class DIN5480 final : public QWidget, private Form {
     Q_OBJECT
 
   public:
@@ -47,8 +47,8 @@ class DIN5480 final : public QWidget {
     const WindowControls& controls() const { return controls_; }
 
     // The fields as the calculation and the reports see them.
-    Form& form();
-    const Form& form() const;
+    Form& form() { return *this; }
+    const Form& form() const { return *this; }
     const RunState& runState() const { return runState_; }
     const DeviationResult& deviation() const { return deviation_; }
     const std::string& seriesColumnName() const { return seriesColumn_.name(); }
@@ -75,15 +75,26 @@ class DIN5480 final : public QWidget {
     void writeReport();  // cmd3: the file report
     void printReport();  // cmd4 (lite edition): the printed report
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // Form: the fields by quantity, the kind options and the message box.
+    std::string text(Field field) const override;
+    void setText(Field field, const std::string& text) override;
+    std::optional<SplineKind> selectedKind() const override;
+    void showMessage(const std::string& message) override;
+
     void connectReactions();
+    bool titleStripEvent(QEvent& event);
     void proposePinDiameter(double factor);
     void closeByGlyph();
     void runHandOff();
 
     const WindowEdition& edition_;
     WindowControls controls_;
-    std::unique_ptr<WindowForm> form_;
+    std::optional<QPoint> manualDragOffset_;  // while the title strip drags without the system
+    bool minimisePressed_ = false;
     RunState runState_;
     DeviationResult deviation_;
     SeriesColumn seriesColumn_;
