@@ -101,20 +101,14 @@ void DIN5480::connectReactions() {
     }
 
     // Picking a module (not typing one) or choosing a kind proposes the pin diameter.
-    connect(controls_.moduleList, &QComboBox::activated, this, [this] {
-        proposePinDiameter(controls_.external->isChecked() ? kExternalPinFactor
-                                                           : kInternalPinFactor);
-    });
-    connect(controls_.external, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            proposePinDiameter(kExternalPinFactor);
-        }
-    });
-    connect(controls_.internal, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            proposePinDiameter(kInternalPinFactor);
-        }
-    });
+    connect(controls_.moduleList, &QComboBox::activated, this, &DIN5480::proposePinDiameter);
+    for (QRadioButton* kind : {controls_.external, controls_.internal}) {
+        connect(kind, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected) {
+                proposePinDiameter();
+            }
+        });
+    }
 
     if (edition_.reportFollowsFields) {
         // Every change of z or d decides anew whether there is something to report.
@@ -309,7 +303,8 @@ bool DIN5480::titleStripEvent(QEvent& event) {
     }
 }
 
-void DIN5480::proposePinDiameter(double factor) {
+void DIN5480::proposePinDiameter() {
+    const double factor = controls_.external->isChecked() ? kExternalPinFactor : kInternalPinFactor;
     const double pin = readNumber(text(Field::m)) * factor;
     if (!std::isfinite(pin)) {
         return;  // an arithmetic failure writes nothing

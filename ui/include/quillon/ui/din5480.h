@@ -87,7 +87,7 @@ class DIN5480 final : public QWidget, private Form {
 
     void connectReactions();
     bool titleStripEvent(QEvent& event);
-    void proposePinDiameter(double factor);
+    void proposePinDiameter();  // the module times the factor of the selected kind
     void closeByGlyph();
     void runHandOff();
 
