@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "quillon/engine/run_messages.h"
 #include "tests.h"
 #include "window_driver.h"
 
@@ -107,9 +108,7 @@ void LiteWindowTest::appliesTheLiteRules_data() {
     QTest::addColumn<QString>("d");
 
     QTest::newRow("three teeth") << "3"
-                                 << "0"
-                                 << "请输入花键齿数!"
-                                 << "0";
+                                 << "0" << run_messages::kToothCountTooSmall << "0";
     QTest::newRow("four teeth") << "4"
                                 << "0"
                                 << ""
@@ -119,9 +118,7 @@ void LiteWindowTest::appliesTheLiteRules_data() {
                                 << ""
                                 << "25.000";
     QTest::newRow("shift 0.48") << "20"
-                                << "0.48"
-                                << "变位系数不符合DIN5480标准！"
-                                << "0.000";
+                                << "0.48" << run_messages::kProfileShiftOutsideDin5480 << "0.000";
 }
 
 void LiteWindowTest::appliesTheLiteRules() {
@@ -151,7 +148,7 @@ void LiteWindowTest::writesTheProfileShiftAmountBeforeTheChecks() {
     w.type("Text4", "0.3");
     w.type("Text2", "31");
     w.calculate();
-    QCOMPARE(w.messages, QStringList{"螺旋角无效!"});
+    QCOMPARE(w.messages, QStringList{run_messages::kHelixAngleInvalid});
     QCOMPARE(amountAtMessage, "0.6");
     QCOMPARE(w.text("Text9"), "0.600");
     QCOMPARE(w.text("Text2"), "0");

@@ -23,6 +23,7 @@
 #include <cstdio>
 
 #include "quillon/engine/field_text.h"
+#include "quillon/engine/run_messages.h"
 #include "quillon/report/report_messages.h"
 #include "quillon/ui/din5480.h"
 
@@ -123,8 +124,10 @@ RandomUser::RandomUser(DIN5480& window, std::uint64_t seed, const QString& repor
             editableFields_ << field;
         }
     }
-    programMessages_ = {"请输入花键齿数!", "螺旋角无效!", "压力角输入有误!", "压力角不存在!",
-                        "变位系数不符合DIN5480标准！"};
+    programMessages_ = {run_messages::kToothCountTooSmall, run_messages::kHelixAngleInvalid,
+                        run_messages::kPressureAngleInvalidShaft,
+                        run_messages::kPressureAngleInvalidHub,
+                        run_messages::kProfileShiftOutsideDin5480};
 
     window_.setMessageSink([this](const QString& text) { messages_ << text; });
     window_.setSaveFileChooser(

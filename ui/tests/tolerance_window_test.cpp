@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "quillon/controls/group_frame.h"
+#include "quillon/engine/run_messages.h"
 #include "quillon/tolerance/open_tolerance_database.h"
 #include "quillon/tolerance/piancha.h"
 #include "tests.h"
@@ -166,33 +167,28 @@ void ToleranceWindowTest::rejectsInputsWithTheirMessages_data() {
 
     QTest::newRow("two teeth") << "Option1"
                                << "Text1"
-                               << "2"
-                               << "请输入花键齿数!"
+                               << "2" << run_messages::kToothCountTooSmall
                                << QStringList{"Text1=2",       "Text5=0", "Text14=0",
                                               "Text15=44.982", "Text2=0", "Text4=0"};
-    QTest::newRow("helix above 30")
+    QTest::newRow("helix above 30") << "Option1"
+                                    << "Text2"
+                                    << "30.5" << run_messages::kHelixAngleInvalid
+                                    << QStringList{"Text2=0", "Text5=40.000", "Text14=20.907"};
+    QTest::newRow("negative helix")
         << "Option1"
         << "Text2"
-        << "30.5"
-        << "螺旋角无效!" << QStringList{"Text2=0", "Text5=40.000", "Text14=20.907"};
-    QTest::newRow("negative helix") << "Option1"
-                                    << "Text2"
-                                    << "-1"
-                                    << "螺旋角无效!" << QStringList{"Text2=0", "Text5=40.000"};
-    QTest::newRow("pressure angle, shaft")
-        << "Option1"
-        << "Text3"
-        << "61"
-        << "压力角输入有误!" << QStringList{"Text3=30", "Text8=34.641"};
+        << "-1" << run_messages::kHelixAngleInvalid << QStringList{"Text2=0", "Text5=40.000"};
+    QTest::newRow("pressure angle, shaft") << "Option1"
+                                           << "Text3"
+                                           << "61" << run_messages::kPressureAngleInvalidShaft
+                                           << QStringList{"Text3=30", "Text8=34.641"};
     QTest::newRow("pressure angle, hub")
         << "Option2"
         << "Text3"
-        << "0"
-        << "压力角不存在!" << QStringList{"Text3=30", "Text8=34.641"};
+        << "0" << run_messages::kPressureAngleInvalidHub << QStringList{"Text3=30", "Text8=34.641"};
     QTest::newRow("profile shift") << "Option1"
                                    << "Text4"
-                                   << "0.88"
-                                   << "变位系数不符合DIN5480标准！"
+                                   << "0.88" << run_messages::kProfileShiftOutsideDin5480
                                    << QStringList{"Text1=0",       "Text2=0",      "Text3=30",
                                                   "Text4=0.00000", "Text5=0.000",  "Text14=0.000",
                                                   "Text15=0.000",  "Text16=3.500", "Combo1=2"};
@@ -359,7 +355,7 @@ void ToleranceWindowTest::runsTheDeviationCalculationAfterEveryCalculate() {
     QCOMPARE(w.window->deviation(), seriesH);
     w.type("Text1", "2");
     w.calculate();
-    QCOMPARE(w.messages, QStringList{"请输入花键齿数!"});
+    QCOMPARE(w.messages, QStringList{run_messages::kToothCountTooSmall});
     QCOMPARE(w.window->deviation(), expected("h"));
     QVERIFY(w.window->deviation() != seriesH);
 }
