@@ -107,30 +107,24 @@ inline ControlLayout labelledField(Field field, const char* parent, TwipsRect la
         place.width = 1040;
         place.height = 300;
     }
-    ControlLayout row{design.kind, design.name, parent, place, design.initial, font};
+    ControlLayout row{design.kind, design.name, place, design.slot, design.initial, font};
     row.background = background;
+    row.parent = parent;
     row.editable = design.editable;
     row.label = FieldLabel{design.labelName, design.caption, labelPlace, kSong9};
     row.field = design.field;
-    row.slot = design.slot;
     return row;
 }
 
 inline ControlLayout picture(const char* name, TwipsRect place, const char* resource,
                              ControlSlot slot = nullptr) {
-    ControlLayout row{ControlKind::Picture, name, "", place, resource};
-    row.slot = slot;
-    return row;
+    return {ControlKind::Picture, name, place, slot, resource};
 }
 
 inline ControlLayout label(const char* name, TwipsRect place, const char* caption, LayoutFont font,
                            std::optional<QRgb> colour = {}, int alignment = kCaptionLeft,
                            ControlSlot slot = nullptr) {
-    ControlLayout row{ControlKind::Label, name, "", place, caption, font};
-    row.foreground = colour;
-    row.captionAlignment = alignment;
-    row.slot = slot;
-    return row;
+    return {ControlKind::Label, name, place, slot, caption, font, colour, {}, alignment};
 }
 
 // The legend of clearance coefficients by making process; its text is set at start-up.
@@ -144,11 +138,10 @@ inline ControlLayout clearanceLegend(TwipsRect place, LayoutFont font,
 inline ControlLayout commandButton(ControlSlot slot, const char* name, int top, const char* caption,
                                    const char* icon = "", const char* iconMask = "",
                                    int captionAlignment = kCaptionLeft) {
-    ControlLayout row{ControlKind::CommandButton, name, "", {5595, top, 1275, 375}, caption};
+    ControlLayout row{ControlKind::CommandButton, name, {5595, top, 1275, 375}, slot, caption};
+    row.captionAlignment = captionAlignment;
     row.icon = icon;
     row.iconMask = iconMask;
-    row.captionAlignment = captionAlignment;
-    row.slot = slot;
     return row;
 }
 
@@ -164,9 +157,7 @@ inline ControlLayout resetButton(int top) {
 
 // The kind options, 975 × 255, below the legend.
 inline ControlLayout option(ControlSlot slot, const char* name, int top, const char* caption) {
-    ControlLayout row{ControlKind::OptionButton, name, "", {5700, top, 975, 255}, caption, kSong9};
-    row.slot = slot;
-    return row;
+    return {ControlKind::OptionButton, name, {5700, top, 975, 255}, slot, caption, kSong9};
 }
 
 inline ControlLayout externalOption(int top) {
@@ -189,7 +180,7 @@ struct TitleStrip {
 inline std::vector<ControlLayout> withTitleStrip(const TitleStrip& design,
                                                  std::initializer_list<ControlLayout> rows) {
     const auto circle = [&design](const char* name, int left) {
-        ControlLayout row{ControlKind::Circle, name, "", {left, 30, 255, 255}};
+        ControlLayout row{ControlKind::Circle, name, {left, 30, 255, 255}};
         row.background = design.circleFill;
         return row;
     };

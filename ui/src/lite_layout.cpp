@@ -23,7 +23,7 @@ ControlLayout result(Field field, int labelTop, int fieldTop) {
 }
 
 ControlLayout groupBox(const char* name, TwipsRect place, const char* caption, LayoutFont font) {
-    return {ControlKind::GroupBox, name, "", place, caption, font};
+    return {ControlKind::GroupBox, name, place, nullptr, caption, font};
 }
 
 const std::vector<ControlLayout> kLayout = withTitleStrip(

@@ -20,9 +20,7 @@ ControlLayout result(Field field, int top) {
 }
 
 ControlLayout groupFrame(ControlSlot slot, const char* name, TwipsRect place, QRgb tab) {
-    ControlLayout row{ControlKind::GroupFrame, name, "", place, name, kSong9, kWhite, tab};
-    row.slot = slot;
-    return row;
+    return {ControlKind::GroupFrame, name, place, slot, name, kSong9, kWhite, tab};
 }
 
 ControlLayout readOnly(ControlLayout row) {

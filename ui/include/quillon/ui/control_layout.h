@@ -62,20 +62,20 @@ using ControlSlot = void (*)(WindowControls& controls, QWidget* control);
 // One row of a window's layout table.
 struct ControlLayout {
     ControlKind kind;
-    const char* name;    // objectName; the numbered names the users' documents use
-    const char* parent;  // "" for the window itself, otherwise the name of a group
+    const char* name;  // objectName; the numbered names the users' documents use
     TwipsRect place;
-    const char* text = "";  // caption, initial text, or picture resource path
+    ControlSlot slot = nullptr;  // where WindowControls keeps it, if anywhere
+    const char* text = "";       // caption, initial text, or picture resource path
     LayoutFont font = {};
     std::optional<QRgb> foreground = {};
     std::optional<QRgb> background = {};   // a field's, or a circle's fill
+    int captionAlignment = 0;              // buttons and labels: 0 left, 1 right, 2 centre
+    const char* parent = "";               // "" for the window, otherwise the name of a group
     bool editable = true;                  // fields and lists: the user may type into them
     const char* icon = "";                 // command buttons: icon resource path
     const char* iconMask = "";             // command buttons: mask resource path (none: no icon)
-    int captionAlignment = 0;              // buttons and labels: 0 left, 1 right, 2 centre
     std::optional<FieldLabel> label = {};  // fields and lists: the caption, built first
     std::optional<Field> field = {};       // fields and lists: the quantity they hold
-    ControlSlot slot = nullptr;            // where WindowControls keeps it, if anywhere
 };
 
 }  // namespace quillon::ui
