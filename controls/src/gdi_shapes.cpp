@@ -35,10 +35,6 @@ QRegion roundRectRegion(int left, int top, int right, int bottom, int ellipse) {
            QRegion(left, top, right - left, bottom - top);
 }
 
-QRegion polygonRegion(const QPolygon& polygon) {
-    return QRegion(polygon, Qt::OddEvenFill);
-}
-
 void roundRect(QPainter& painter, int left, int top, int right, int bottom, int ellipse,
                const QColor& pen, const QColor& fill) {
     if (right - left < 2 || bottom - top < 2) {

@@ -14,9 +14,6 @@ namespace quillon::gdi {
 // A rounded-rectangle region; ellipse is the corner ellipse's width and height in pixels.
 QRegion roundRectRegion(int left, int top, int right, int bottom, int ellipse);
 
-// A polygon region (alternate fill).
-QRegion polygonRegion(const QPolygon& polygon);
-
 // A rounded-rectangle outline and its optional fill, drawn with a one-pixel pen.
 void roundRect(QPainter& painter, int left, int top, int right, int bottom, int ellipse,
                const QColor& pen, const QColor& fill = QColor());

@@ -4,10 +4,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
+#include <type_traits>
 
-#include "accessibility.h"
-#include "assign_if_changed.h"
+#include "event_codes.h"
 #include "gdi_shapes.h"
+#include "quillon/controls/cls_gradient.h"
 
 namespace quillon {
 
@@ -23,6 +25,7 @@ constexpr int kSideMargin = 15;
 constexpr int kIconGap = 6;
 constexpr int kTextBoxHeight = 22;
 constexpr int kMinimumTabWidth = 100;
+constexpr int kKept = -1;  // a style that leaves the property as it is
 
 // The platform's system colours the disabled frame is drawn with (the classic XP scheme).
 const QColor kInactiveBorder(212, 208, 200);  // index 11
@@ -31,55 +34,96 @@ const QColor kGrayText(172, 168, 153);        // index 17
 const QColor k3DDarkShadow(113, 111, 100);    // index 21
 const QColor k3DLight(241, 239, 226);         // index 22
 
+enum class Look { GroupBox, Band, Box, Tab, Panel };
+enum class Fill { Host, Kept, Cream };
+
+// What setting `Style` applies, and how the style draws.
+struct StyleRow {
+    Look look;
+    QRgb text;
+    QRgb frame;
+    QRgb textBox;
+    int alignment;
+    Fill fill;
+    bool resetsThemeNumber;
+    int gradientHeaderStyle;
+    int headerStyle;
+    int roundedCorner;
+    int roundedCornerTxtBox;
+};
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlueText = qRgb(3, 54, 207);
+constexpr QRgb kLightGrey = qRgb(195, 195, 195);
+constexpr QRgb kPaleYellow = qRgb(240, 239, 176);
+constexpr int kL = GroupFrame::kLeft;
+constexpr int kC = GroupFrame::kCentre;
+
+constexpr std::array<StyleRow, 9> kStyles{{
+    {Look::GroupBox, kBlueText, kLightGrey, kWhite, kL, Fill::Host, false, kKept, kKept, kKept,
+     kKept},
+    {Look::Band, kBlack, kBlack, kWhite, kC, Fill::Kept, true, kKept, kKept, kKept, kKept},
+    {Look::Box, kBlack, qRgb(106, 106, 106), kPaleYellow, kC, Fill::Host, false, kKept, kKept,
+     kKept, 1},
+    {Look::Band, kBlack, kBlack, kPaleYellow, kC, Fill::Cream, false, 1, 0, 1, 0},
+    {Look::Band, kBlack, kBlack, kWhite, kC, Fill::Kept, true, 0, 0, kKept, kKept},
+    {Look::Tab, kWhite, qRgb(192, 0, 0), qRgb(192, 0, 0), kL, Fill::Host, false, kKept, kKept,
+     kKept, kKept},
+    {Look::Tab, kWhite, qRgb(0, 0, 166), qRgb(0, 0, 166), kL, Fill::Host, false, kKept, kKept,
+     kKept, kKept},
+    {Look::GroupBox, kBlueText, kLightGrey, kWhite, kL, Fill::Host, false, kKept, kKept, kKept,
+     kKept},
+    {Look::Panel, kBlack, kBlack, kWhite, kC, Fill::Kept, true, 2, 1, kKept, kKept},
+}};
+
+// Styles outside 0 to 8 take style 1.
+const StyleRow& styleRow(int style) {
+    return kStyles[static_cast<std::size_t>(style >= 0 && style <= 8 ? style : 1)];
+}
+
+// ThemeColor 0 to 4: light and dark gradient colours and the accent (theme 5 takes ColorTo,
+// ColorFrom and the frame colour; 1 and any other value the first row).
+struct Theme {
+    QRgb light;
+    QRgb dark;
+    QRgb accent;
+};
+constexpr std::array<Theme, 5> kThemes{{
+    {qRgb(221, 236, 254), qRgb(129, 169, 226), qRgb(0, 0, 128)},
+    {qRgb(244, 244, 251), qRgb(153, 151, 180), qRgb(75, 75, 111)},
+    {qRgb(247, 249, 225), qRgb(181, 197, 143), qRgb(63, 93, 56)},
+    {qRgb(248, 248, 242), qRgb(194, 194, 171), qRgb(145, 145, 115)},
+    {qRgb(255, 239, 165), qRgb(217, 172, 1), qRgb(117, 91, 30)},
+}};
+
 QColor averagedWithWhite(const QColor& colour) {
     return QColor((colour.red() + 255) / 2, (colour.green() + 255) / 2, (colour.blue() + 255) / 2);
 }
 
-QColor interpolate(const QColor& from, const QColor& to, int step, int steps) {
-    if (steps <= 0) {
-        return from;
-    }
-    const auto mix = [step, steps](int a, int b) { return a + (b - a) * step / steps; };
-    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()),
-                  mix(from.blue(), to.blue()));
-}
-
-// Fills `area` line by line. Kinds 0 and 1 run top to bottom and left to right; 2 and 3 run the
-// same directions in two bands, the first covering the extent divided by `factor`.
-void lineGradient(QPainter& painter, const QRect& area, const QColor& from, const QColor& to,
-                  int kind, double factor) {
-    if (area.isEmpty()) {
+// GradientHeaderStyle 0 runs top to bottom, 1 left to right; 2 and 3 run the same directions in
+// two bands, the first covering the extent divided by `factor`, the second running back.
+void headerGradient(QPainter& painter, const QRect& area, const QColor& from, const QColor& to,
+                    int kind, double factor) {
+    const bool vertical = kind == 0 || kind == 2;
+    const Qt::Orientation orientation = vertical ? Qt::Vertical : Qt::Horizontal;
+    if (kind != 2 && kind != 3) {
+        clsGradient::fill(painter, area, from, to, orientation);
         return;
     }
-    const bool vertical = kind == 0 || kind == 2;
-    const bool twoBands = kind == 2 || kind == 3;
     const int extent = vertical ? area.height() : area.width();
-    const int first = twoBands ? static_cast<int>(extent / std::max(factor, 1.01)) : extent;
-    for (int i = 0; i < extent; ++i) {
-        const QColor colour = i < first ? interpolate(from, to, i, first)
-                                        : interpolate(to, from, i - first, extent - first);
-        if (vertical) {
-            painter.fillRect(QRect(area.left(), area.top() + i, area.width(), 1), colour);
-        } else {
-            painter.fillRect(QRect(area.left() + i, area.top(), 1, area.height()), colour);
-        }
+    const int first = static_cast<int>(extent / std::max(factor, 1.01));
+    QRect firstBand = area;
+    QRect secondBand = area;
+    if (vertical) {
+        firstBand.setHeight(first);
+        secondBand.setTop(area.top() + first);
+    } else {
+        firstBand.setWidth(first);
+        secondBand.setLeft(area.left() + first);
     }
-}
-
-// Characters are taken off the end until the text followed by "..." fits; nothing fits → "".
-QString fitted(const QString& text, const QFontMetrics& metrics, int width) {
-    if (metrics.horizontalAdvance(text) <= width) {
-        return text;
-    }
-    QString shortened = text;
-    while (shortened.size() > 1) {
-        shortened.chop(1);
-        const QString candidate = shortened + QStringLiteral("...");
-        if (metrics.horizontalAdvance(candidate) <= width) {
-            return candidate;
-        }
-    }
-    return {};
+    clsGradient::fill(painter, firstBand, from, to, orientation);
+    clsGradient::fill(painter, secondBand, to, from, orientation);
 }
 
 }  // namespace
@@ -95,14 +139,21 @@ struct GroupFrame::Palette {
     QColor text;
 };
 
-GroupFrame::GroupFrame(QWidget* parent) : QWidget(parent) {
-    installControlsAccessibility();
+GroupFrame::GroupFrame(QWidget* parent) : QGroupBox(parent) {
     setMouseTracking(true);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     computeThemeColours();
 }
 
 GroupFrame::~GroupFrame() = default;
+
+template <typename T, typename U>
+void GroupFrame::store(T& member, const U& value, const char* name) {
+    if (!(member == value)) {
+        member = value;
+        changed(name);
+    }
+}
 
 void GroupFrame::changed(const char* name) {
     update();
@@ -116,9 +167,7 @@ QColor GroupFrame::hostBackground() const {
 }
 
 void GroupFrame::setFrameColor(const QColor& colour) {
-    if (assignIfChanged(frameColor_, colour)) {
-        changed("FrameColor");
-    }
+    store(frameColor_, colour, "FrameColor");
 }
 
 QColor GroupFrame::backColor() const {
@@ -126,9 +175,7 @@ QColor GroupFrame::backColor() const {
 }
 
 void GroupFrame::setBackColor(const QColor& colour) {
-    if (assignIfChanged(backColor_, colour)) {
-        changed("BackColor");
-    }
+    store(backColor_, colour, "BackColor");
 }
 
 QColor GroupFrame::fillColor() const {
@@ -136,147 +183,87 @@ QColor GroupFrame::fillColor() const {
 }
 
 void GroupFrame::setFillColor(const QColor& colour) {
-    if (assignIfChanged(fillColor_, colour)) {
-        changed("FillColor");
-    }
+    store(fillColor_, colour, "FillColor");
 }
 
 void GroupFrame::setTextBoxColor(const QColor& colour) {
-    if (assignIfChanged(textBoxColor_, colour)) {
-        changed("TextBoxColor");
-    }
+    store(textBoxColor_, colour, "TextBoxColor");
 }
 
 void GroupFrame::setTxtBoxShadow(int on) {
-    if (assignIfChanged(txtBoxShadow_, on)) {
-        changed("TxtBoxShadow");
-    }
+    store(txtBoxShadow_, on, "TxtBoxShadow");
 }
 
 void GroupFrame::applyStyleDefaults(int style) {
-    const QColor black(0, 0, 0);
-    const QColor white(255, 255, 255);
-    const QColor blueText(3, 54, 207);
-    const QColor lightGrey(195, 195, 195);
-    const QColor paleYellow(240, 239, 176);
-    switch (style) {
-        case 0:
-        case 7:
-            textColor_ = blueText;
-            frameColor_ = lightGrey;
-            textBoxColor_ = white;
-            alignment_ = kLeft;
-            fillColor_.reset();
-            break;
-        case 2:
-            textColor_ = black;
-            frameColor_ = QColor(106, 106, 106);
-            textBoxColor_ = paleYellow;
-            alignment_ = kCentre;
-            roundedCornerTxtBox_ = true;
-            fillColor_.reset();
-            break;
-        case 3:
-            textColor_ = black;
-            frameColor_ = black;
-            textBoxColor_ = paleYellow;
-            alignment_ = kCentre;
-            roundedCorner_ = true;
-            roundedCornerTxtBox_ = false;
-            fillColor_ = QColor(255, 255, 224);
-            gradientHeaderStyle_ = 1;
-            headerStyle_ = 0;
-            break;
-        case 5:
-        case 6:
-            textColor_ = white;
-            frameColor_ = style == 5 ? QColor(192, 0, 0) : QColor(0, 0, 166);
-            textBoxColor_ = frameColor_;
-            alignment_ = kLeft;
-            fillColor_.reset();
-            break;
-        case 4:
-        case 8:
-        case 1:
-        default:
-            textColor_ = black;
-            frameColor_ = black;
-            textBoxColor_ = white;
-            alignment_ = kCentre;
-            // Only the number changes; the theme colours follow at the next change of ThemeColor.
-            themeColor_ = 0;
-            if (style == 4) {
-                gradientHeaderStyle_ = 0;
-                headerStyle_ = 0;
-            } else if (style == 8) {
-                gradientHeaderStyle_ = 2;
-                headerStyle_ = 1;
-            }
-            break;
+    const StyleRow& row = styleRow(style);
+    textColor_ = QColor::fromRgb(row.text);
+    frameColor_ = QColor::fromRgb(row.frame);
+    textBoxColor_ = QColor::fromRgb(row.textBox);
+    alignment_ = row.alignment;
+    if (row.fill == Fill::Host) {
+        fillColor_.reset();
+    } else if (row.fill == Fill::Cream) {
+        fillColor_ = QColor(255, 255, 224);
     }
+    if (row.resetsThemeNumber) {
+        themeColor_ = 0;  // only the number: the colours follow at the next change of ThemeColor
+    }
+    const auto apply = [](auto& member, int value) {
+        if (value != kKept) {
+            member = static_cast<std::remove_reference_t<decltype(member)>>(value);
+        }
+    };
+    apply(gradientHeaderStyle_, row.gradientHeaderStyle);
+    apply(headerStyle_, row.headerStyle);
+    apply(roundedCorner_, row.roundedCorner);
+    apply(roundedCornerTxtBox_, row.roundedCornerTxtBox);
     textBoxHeight_ = kTextBoxHeight;
 }
 
 void GroupFrame::setStyle(int style) {
-    if (style_ == style) {
-        return;
+    if (style_ != style) {
+        applyStyleDefaults(style);
+        style_ = style;
+        updateShape();
+        changed("Style");
     }
-    applyStyleDefaults(style);
-    style_ = style;
-    updateShape();
-    changed("Style");
 }
 
 void GroupFrame::setRoundedCorner(bool on) {
-    if (roundedCorner_ == on) {
-        return;
-    }
-    roundedCorner_ = on;
+    store(roundedCorner_, on, "RoundedCorner");
     updateShape();
-    changed("RoundedCorner");
 }
 
 void GroupFrame::setRoundedCornerTxtBox(bool on) {
-    if (assignIfChanged(roundedCornerTxtBox_, on)) {
-        changed("RoundedCornerTxtBox");
-    }
+    store(roundedCornerTxtBox_, on, "RoundedCornerTxtBox");
 }
 
 QString GroupFrame::caption() const {
-    return caption_.value_or(objectName());
+    return captionSet_ ? title() : objectName();
 }
 
 void GroupFrame::setCaption(const QString& caption) {
-    if (caption_ && *caption_ == caption) {
-        return;
+    if (!captionSet_ || title() != caption) {
+        captionSet_ = true;
+        setTitle(caption);
+        changed("Caption");
     }
-    caption_ = caption;
-    notifyAccessibleNameChanged(this);
-    changed("Caption");
 }
 
 void GroupFrame::setTextBoxHeight(int height) {
-    if (assignIfChanged(textBoxHeight_, height)) {
-        changed("TextBoxHeight");
-    }
+    store(textBoxHeight_, height, "TextBoxHeight");
 }
 
 void GroupFrame::setTextColor(const QColor& colour) {
-    if (assignIfChanged(textColor_, colour)) {
-        changed("TextColor");
-    }
+    store(textColor_, colour, "TextColor");
 }
 
 void GroupFrame::setAlignment(int alignment) {
-    if (assignIfChanged(alignment_, alignment)) {
-        changed("Alignment");
-    }
+    store(alignment_, alignment, "Alignment");
 }
 
 void GroupFrame::setIconAlignment(int alignment) {
-    if (assignIfChanged(iconAlignment_, alignment)) {
-        changed("IconAlignment");
-    }
+    store(iconAlignment_, alignment, "IconAlignment");
 }
 
 QFont GroupFrame::captionFont() const {
@@ -284,93 +271,57 @@ QFont GroupFrame::captionFont() const {
 }
 
 void GroupFrame::setCaptionFont(const QFont& font) {
-    if (assignIfChanged(font_, font)) {
-        changed("Font");
-    }
+    store(font_, font, "Font");
 }
 
 void GroupFrame::setPicture(const QPixmap& picture) {
-    if (picture_.cacheKey() == picture.cacheKey()) {
-        return;
+    if (picture_.cacheKey() != picture.cacheKey()) {
+        picture_ = picture;
+        changed("Picture");
     }
-    picture_ = picture;
-    changed("Picture");
 }
 
 void GroupFrame::setIconSize(int size) {
-    if (assignIfChanged(iconSize_, size)) {
-        changed("IconSize");
-    }
+    store(iconSize_, size, "IconSize");
 }
 
 void GroupFrame::computeThemeColours() {
-    switch (themeColor_) {
-        case 0:
-            themeLight_ = QColor(221, 236, 254);
-            themeDark_ = QColor(129, 169, 226);
-            themeAccent_ = QColor(0, 0, 128);
-            break;
-        case 2:
-            themeLight_ = QColor(247, 249, 225);
-            themeDark_ = QColor(181, 197, 143);
-            themeAccent_ = QColor(63, 93, 56);
-            break;
-        case 3:
-            themeLight_ = QColor(248, 248, 242);
-            themeDark_ = QColor(194, 194, 171);
-            themeAccent_ = QColor(145, 145, 115);
-            break;
-        case 4:
-            themeLight_ = QColor(255, 239, 165);
-            themeDark_ = QColor(217, 172, 1);
-            themeAccent_ = QColor(117, 91, 30);
-            break;
-        case 5:
-            themeLight_ = colorTo_;
-            themeDark_ = colorFrom_;
-            themeAccent_ = frameColor_;
-            break;
-        default:
-            themeLight_ = QColor(244, 244, 251);
-            themeDark_ = QColor(153, 151, 180);
-            themeAccent_ = QColor(75, 75, 111);
-            break;
+    if (themeColor_ == 5) {
+        themeLight_ = colorTo_;
+        themeDark_ = colorFrom_;
+        themeAccent_ = frameColor_;
+        return;
     }
+    const Theme& theme =
+        kThemes[static_cast<std::size_t>(themeColor_ >= 0 && themeColor_ <= 4 ? themeColor_ : 1)];
+    themeLight_ = QColor::fromRgb(theme.light);
+    themeDark_ = QColor::fromRgb(theme.dark);
+    themeAccent_ = QColor::fromRgb(theme.accent);
 }
 
 void GroupFrame::setThemeColor(int theme) {
-    if (themeColor_ == theme) {
-        return;
+    if (themeColor_ != theme) {
+        themeColor_ = theme;
+        computeThemeColours();
+        changed("ThemeColor");
     }
-    themeColor_ = theme;
-    computeThemeColours();
-    changed("ThemeColor");
 }
 
 void GroupFrame::setColorFrom(const QColor& colour) {
-    if (assignIfChanged(colorFrom_, colour)) {
-        changed("ColorFrom");
-    }
+    store(colorFrom_, colour, "ColorFrom");
 }
 
 void GroupFrame::setColorTo(const QColor& colour) {
-    if (assignIfChanged(colorTo_, colour)) {
-        changed("ColorTo");
-    }
+    store(colorTo_, colour, "ColorTo");
 }
 
 void GroupFrame::setHeaderStyle(int style) {
-    if (assignIfChanged(headerStyle_, style)) {
-        changed("HeaderStyle");
-    }
+    store(headerStyle_, style, "HeaderStyle");
 }
 
 void GroupFrame::setGradientHeaderStyle(int style) {
-    if (assignIfChanged(gradientHeaderStyle_, style)) {
-        changed("GradientHeaderStyle");
-    }
+    store(gradientHeaderStyle_, style, "GradientHeaderStyle");
 }
-
 QVariantMap GroupFrame::saveProperties() const {
     QVariantMap stored;
     const auto keep = [&stored](const char* name, const QVariant& value, bool isDefault) {
@@ -404,77 +355,49 @@ QVariantMap GroupFrame::saveProperties() const {
 }
 
 void GroupFrame::loadProperties(const QVariantMap& stored) {
-    const auto has = [&stored](const char* name) {
-        return stored.contains(QString::fromLatin1(name));
+    const auto value = [&stored](const char* name, const QVariant& fallback = {}) {
+        return stored.value(QString::fromLatin1(name), fallback);
     };
-    const auto value = [&stored](const char* name) {
-        return stored.value(QString::fromLatin1(name));
-    };
-    const auto colour = [&](const char* name, const QColor& fallback) {
-        return has(name) ? value(name).value<QColor>() : fallback;
-    };
-    const auto number = [&](const char* name, int fallback) {
-        return has(name) ? value(name).toInt() : fallback;
-    };
-    const auto flag = [&](const char* name, bool fallback) {
-        return has(name) ? value(name).toBool() : fallback;
+    const auto optional = [&value]<typename T>(const char* name, std::optional<T>& member) {
+        member.reset();
+        if (const QVariant v = value(name); v.isValid()) {
+            member = v.value<T>();
+        }
     };
     // Stored values are taken as they are: no style defaults are applied while loading.
-    frameColor_ = colour("FrameColor", QColor(0, 0, 0));
-    backColor_.reset();
-    if (has("BackColor")) {
-        backColor_ = value("BackColor").value<QColor>();
-    }
-    fillColor_.reset();
-    if (has("FillColor")) {
-        fillColor_ = value("FillColor").value<QColor>();
-    }
-    textBoxColor_ = colour("TextBoxColor", QColor(255, 255, 255));
-    txtBoxShadow_ = number("TxtBoxShadow", 0);
-    style_ = number("Style", 1);
-    roundedCorner_ = flag("RoundedCorner", true);
-    roundedCornerTxtBox_ = flag("RoundedCornerTxtBox", false);
-    caption_.reset();
-    if (has("Caption")) {
-        caption_ = value("Caption").toString();
-    }
-    textBoxHeight_ = number("TextBoxHeight", kTextBoxHeight);
-    textColor_ = colour("TextColor", QColor(0, 0, 0));
-    alignment_ = number("Alignment", kCentre);
-    iconAlignment_ = number("IconAlignment", 0);
-    font_.reset();
-    if (has("Font")) {
-        font_ = value("Font").value<QFont>();
-    }
-    picture_ = has("Picture") ? value("Picture").value<QPixmap>() : QPixmap();
-    iconSize_ = number("IconSize", 16);
-    themeColor_ = number("ThemeColor", 0);
-    colorFrom_ = colour("ColorFrom", QColor(255, 158, 158));
-    colorTo_ = colour("ColorTo", QColor(255, 240, 240));
-    headerStyle_ = number("HeaderStyle", 0);
-    gradientHeaderStyle_ = number("GradientHeaderStyle", 0);
+    frameColor_ = value("FrameColor", QColor(0, 0, 0)).value<QColor>();
+    optional("BackColor", backColor_);
+    optional("FillColor", fillColor_);
+    textBoxColor_ = value("TextBoxColor", QColor(255, 255, 255)).value<QColor>();
+    txtBoxShadow_ = value("TxtBoxShadow", 0).toInt();
+    style_ = value("Style", 1).toInt();
+    roundedCorner_ = value("RoundedCorner", true).toBool();
+    roundedCornerTxtBox_ = value("RoundedCornerTxtBox", false).toBool();
+    captionSet_ = stored.contains(QStringLiteral("Caption"));
+    setTitle(value("Caption").toString());
+    textBoxHeight_ = value("TextBoxHeight", kTextBoxHeight).toInt();
+    textColor_ = value("TextColor", QColor(0, 0, 0)).value<QColor>();
+    alignment_ = value("Alignment", int{kCentre}).toInt();
+    iconAlignment_ = value("IconAlignment", 0).toInt();
+    optional("Font", font_);
+    picture_ = value("Picture").value<QPixmap>();
+    iconSize_ = value("IconSize", 16).toInt();
+    themeColor_ = value("ThemeColor", 0).toInt();
+    colorFrom_ = value("ColorFrom", QColor(255, 158, 158)).value<QColor>();
+    colorTo_ = value("ColorTo", QColor(255, 240, 240)).value<QColor>();
+    headerStyle_ = value("HeaderStyle", 0).toInt();
+    gradientHeaderStyle_ = value("GradientHeaderStyle", 0).toInt();
     computeThemeColours();
-    loading_ = true;
-    setEnabled(flag("Enabled", true));
-    loading_ = false;
+    setEnabled(value("Enabled", true).toBool());
     updateShape();
-    notifyAccessibleNameChanged(this);
     update();
 }
 
 void GroupFrame::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::EnabledChange) {
-        return;
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        changed("Enabled");
     }
-    if (!loading_) {
-        const bool enabled = isEnabled();
-        const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* child : children) {
-            child->setEnabled(enabled);
-        }
-    }
-    changed("Enabled");
 }
 
 // The panel style is cut to its rounded outline; the others cover their whole rectangle.
@@ -487,25 +410,158 @@ void GroupFrame::updateShape() {
 }
 
 void GroupFrame::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QGroupBox::resizeEvent(event);
     updateShape();
-    update();
 }
 
 void GroupFrame::mouseMoveEvent(QMouseEvent* event) {
-    const int button = (event->buttons().testFlag(Qt::LeftButton) ? 1 : 0) |
-                       (event->buttons().testFlag(Qt::RightButton) ? 2 : 0) |
-                       (event->buttons().testFlag(Qt::MiddleButton) ? 4 : 0);
-    const int shift = (event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0) |
-                      (event->modifiers().testFlag(Qt::ControlModifier) ? 2 : 0) |
-                      (event->modifiers().testFlag(Qt::AltModifier) ? 4 : 0);
     const QPoint pos = event->position().toPoint();
-    emit MouseMove(button, shift, pos.x(), pos.y());
+    emit MouseMove(mouseButtonCode(event->buttons()), shiftCode(event->modifiers()), pos.x(),
+                   pos.y());
+}
+
+GroupFrame::Palette GroupFrame::colours() const {
+    if (isEnabled()) {
+        return {frameColor_, themeAccent_, textBoxColor_, fillColor(),
+                themeLight_, themeDark_,   textColor_};
+    }
+    return {kInactiveBorder, kInactiveBorder, k3DLight, hostBackground(),
+            kButtonFace,     kButtonFace,     kGrayText};
+}
+
+// Draws the body and header of the style; returns the rectangle the caption goes in.
+QRect GroupFrame::drawStyle(QPainter& painter, const Palette& colours, QSize caption,
+                            int pictureRoom) const {
+    const int w = width();
+    const int h = height();
+    const int bodyTop = gdi::halfTiesToEven(caption.height());
+    const int corner = roundedCorner_ ? kCorner : 0;
+    // A caption box of `width` placed by the alignment between the side margins.
+    const auto alignedLeft = [&](int width) {
+        if (alignment_ == kLeft) {
+            return kSideMargin;
+        }
+        return alignment_ == kRight ? w - kSideMargin - width : (w - width) / 2;
+    };
+
+    switch (styleRow(style_).look) {
+        case Look::GroupBox: {
+            // The outline starts at half the caption height; the caption interrupts its top edge.
+            if (style_ == 0) {
+                gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, colours.frame,
+                               colours.fill);
+            } else {  // etched
+                painter.fillRect(QRect(0, bodyTop, w, h - bodyTop), colours.fill);
+                gdi::roundRect(painter, 1, bodyTop + 1, w, h, corner, kGrayText);
+                gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner,
+                               isEnabled() ? k3DDarkShadow : colours.frame);
+            }
+            if (caption.width() == 0) {
+                return {};
+            }
+            const int shownWidth = std::min(caption.width() + pictureRoom, w - 2 * kSideMargin);
+            const QRect captionRect(alignedLeft(shownWidth), 0, shownWidth, caption.height());
+            painter.fillRect(captionRect.adjusted(-2, 0, 2, 0), backColor());
+            return captionRect;
+        }
+        case Look::Band: {
+            // A header band: a gradient (or, in style 1 without HeaderStyle, the caption box
+            // colour) under a light line, closed by a line in the accent or frame colour.
+            const bool themed = style_ != 3;
+            const int bandCorner = style_ == 4 ? kCorner : corner;
+            const QRect band(0, bodyTop, w - 1,
+                             themed ? textBoxHeight_ : caption.height() + 2 * kHeaderInset);
+            const QColor from = themed ? colours.light : colours.textBox;
+            const QColor to = themed ? colours.dark : colours.fill;
+            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, bandCorner, QColor(), colours.fill);
+            painter.save();
+            painter.setClipRegion(gdi::roundRectRegion(0, bodyTop, w - 1, h - 1, bandCorner));
+            if (style_ != 1 || headerStyle_ == 1) {
+                headerGradient(painter, band, from, to, gradientHeaderStyle_, 2.01);
+            } else {
+                painter.fillRect(band, colours.textBox);
+            }
+            gdi::line(painter, 1, bodyTop + 1, w - 2, bodyTop + 1, averagedWithWhite(from));
+            gdi::line(painter, 0, band.bottom() + 1, w - 1, band.bottom() + 1,
+                      themed ? colours.accent : colours.frame);
+            painter.restore();
+            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, bandCorner, colours.frame);
+            return band.adjusted(kSideMargin, 0, -kSideMargin, 0);
+        }
+        case Look::Box: {
+            // A caption box at the top, with a shadow 2 px down and right when TxtBoxShadow is on.
+            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, colours.frame, colours.fill);
+            const int boxWidth =
+                std::min(caption.width() + pictureRoom + 2 * kSideMargin, w - 2 * kSideMargin);
+            const QRect box(alignedLeft(boxWidth), 0, boxWidth,
+                            caption.height() + 2 * kHeaderInset);
+            const int boxCorner = roundedCornerTxtBox_ ? kCorner : 0;
+            const auto outline = [&](const QRect& r, const QColor& fill) {
+                gdi::roundRect(painter, r.left(), r.top(), r.right() + 1, r.bottom() + 1, boxCorner,
+                               colours.frame, fill);
+            };
+            if (txtBoxShadow_ != 0) {
+                outline(box.translated(2, 2), colours.frame);
+            }
+            if (headerStyle_ == 1) {
+                painter.save();
+                painter.setClipRegion(gdi::roundRectRegion(box.left(), box.top(), box.right() + 1,
+                                                           box.bottom() + 1, boxCorner));
+                headerGradient(painter, box, colours.light, colours.dark, gradientHeaderStyle_,
+                               2.01);
+                painter.restore();
+                outline(box, QColor());
+            } else {
+                outline(box, colours.textBox);
+            }
+            return box.adjusted(kSideMargin, 0, -kSideMargin, 0);
+        }
+        case Look::Panel: {
+            // The whole control, cut to its rounded outline, filled and outlined.
+            if (headerStyle_ == 1) {
+                headerGradient(painter, rect(), colours.light, colours.dark, gradientHeaderStyle_,
+                               2.01);
+            } else {
+                painter.fillRect(rect(), colours.fill);
+            }
+            gdi::roundRect(painter, 0, 0, w - 1, h - 1, kCorner, colours.frame);
+            return rect().adjusted(kSideMargin, kHeaderInset, -kSideMargin, -kHeaderInset);
+        }
+        case Look::Tab:
+            break;
+    }
+
+    // The tab header: a slanted tab at the top-left corner, as wide as the caption.
+    int tabWidth = std::max(caption.width() + pictureRoom + 10, kMinimumTabWidth);
+    const int tabHeight = caption.height() + 5;
+    const int halfTab = gdi::halfTiesToEven(tabHeight);
+    if (tabWidth + halfTab >= w - 1 - kSideMargin) {
+        tabWidth = w - 1 - halfTab - kSideMargin - 1;
+    }
+    const QPolygon tabShape({QPoint(0, 0), QPoint(0, tabHeight), QPoint(tabWidth, tabHeight),
+                             QPoint(tabWidth + halfTab, 0)});
+    gdi::roundRect(painter, 0, 0, w - 1, h - 1, corner, colours.fill, colours.fill);
+    painter.save();
+    painter.setClipRegion(QRegion(tabShape, Qt::OddEvenFill) &
+                          gdi::roundRectRegion(0, 0, w - 1, h - 1, corner));
+    painter.fillRect(rect(), colours.textBox);
+    painter.restore();
+    gdi::line(painter, 0, tabHeight, tabWidth, tabHeight, colours.frame);
+    gdi::line(painter, tabWidth, tabHeight, tabWidth + halfTab, 0, colours.frame);
+    gdi::roundRect(painter, 0, 0, w - 1, h - 1, corner, colours.frame);
+    if (style_ == 6) {
+        // Small square marks in the body's corners.
+        const int mark = 3;
+        for (const QPoint& at : {QPoint(2, tabHeight + 2), QPoint(w - 3 - mark, 2),
+                                 QPoint(2, h - 3 - mark), QPoint(w - 3 - mark, h - 3 - mark)}) {
+            painter.fillRect(QRect(at, QSize(mark, mark)), colours.frame);
+        }
+    }
+    const int left = gdi::halfTiesToEven(kSideMargin);
+    return QRect(QPoint(left, 0), QPoint(tabWidth - 1, tabHeight + 2 - 1));
 }
 
 void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
-    const int w = width();
-    const int h = height();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(rect(), backColor());
@@ -513,239 +569,51 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     const QString text = caption();
     const QFont font = captionFont();
     const QFontMetrics metrics(font);
-    const int captionWidth = text.isEmpty() ? 0 : metrics.horizontalAdvance(text);
-    const int captionHeight = text.isEmpty() ? 0 : metrics.height();
-    const int bodyTop = gdi::halfTiesToEven(captionHeight);
-    const int pictureRoom = !picture_.isNull() && style_ != 0 ? iconSize_ + kIconGap : 0;
-
-    Palette colours;
-    if (isEnabled()) {
-        colours = {frameColor_, themeAccent_, textBoxColor_, fillColor(),
-                   themeLight_, themeDark_,   textColor_};
-    } else {
-        colours = {kInactiveBorder, kInactiveBorder, k3DLight, hostBackground(),
-                   kButtonFace,     kButtonFace,     kGrayText};
-    }
-    const int corner = roundedCorner_ ? kCorner : 0;
-    const bool gradientHeader = headerStyle_ == 1;
-    QRect captionRect;
-    bool wrapCaption = false;
-
-    // The caption box of the header styles: as wide as the caption plus its side margins, placed
-    // by the alignment.
-    const auto headerBox = [&](int top, int height) {
-        const int boxWidth =
-            std::min(captionWidth + pictureRoom + 2 * kSideMargin, w - 2 * kSideMargin);
-        int left = (w - boxWidth) / 2;
-        if (alignment_ == kLeft) {
-            left = kSideMargin;
-        } else if (alignment_ == kRight) {
-            left = w - kSideMargin - boxWidth;
-        }
-        return QRect(left, top, boxWidth, height);
-    };
-
-    switch (style_) {
-        case 0:
-        case 7: {
-            // A group box: the outline starts at half the caption height, the caption sits on it.
-            if (style_ == 0) {
-                gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, colours.frame,
-                               colours.fill);
-            } else {
-                const QColor dark = isEnabled() ? k3DDarkShadow : kInactiveBorder;
-                painter.fillRect(QRect(0, bodyTop, w, h - bodyTop), colours.fill);
-                gdi::roundRect(painter, 1, bodyTop + 1, w, h, corner, kGrayText);
-                gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, dark);
-            }
-            if (!text.isEmpty()) {
-                // The caption interrupts the top edge, 15 px from the side or centred.
-                const int shownWidth = std::min(captionWidth + pictureRoom, w - 2 * kSideMargin);
-                int left = (w - shownWidth) / 2;
-                if (alignment_ == kLeft) {
-                    left = kSideMargin;
-                } else if (alignment_ == kRight) {
-                    left = w - kSideMargin - shownWidth;
-                }
-                const int pad = 2;
-                captionRect = QRect(left, 0, shownWidth, captionHeight);
-                painter.fillRect(captionRect.adjusted(-pad, 0, pad, 0), backColor());
-            }
-            break;
-        }
-        case 1: {
-            const int headerBottom = bodyTop + textBoxHeight_;
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, QColor(), colours.fill);
-            painter.save();
-            painter.setClipRegion(gdi::roundRectRegion(0, bodyTop, w - 1, h - 1, corner));
-            const QRect band(0, bodyTop, w - 1, textBoxHeight_);
-            if (gradientHeader) {
-                lineGradient(painter, band, colours.light, colours.dark, gradientHeaderStyle_,
-                             2.01);
-            } else {
-                painter.fillRect(band, colours.textBox);
-            }
-            gdi::line(painter, 1, bodyTop + 1, w - 2, bodyTop + 1,
-                      averagedWithWhite(colours.light));
-            gdi::line(painter, 0, headerBottom, w - 1, headerBottom, colours.frame);
-            gdi::line(painter, 1, headerBottom + 1, w - 2, headerBottom + 1,
-                      averagedWithWhite(colours.dark));
-            painter.restore();
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, colours.frame);
-            captionRect = QRect(kSideMargin, bodyTop, w - 2 * kSideMargin, textBoxHeight_);
-            break;
-        }
-        case 2: {
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, colours.frame, colours.fill);
-            const QRect box = headerBox(0, captionHeight + 2 * kHeaderInset);
-            const int boxCorner = roundedCornerTxtBox_ ? kCorner : 0;
-            if (txtBoxShadow_ != 0) {
-                const QRect shadow = box.translated(2, 2);
-                gdi::roundRect(painter, shadow.left(), shadow.top(), shadow.right() + 1,
-                               shadow.bottom() + 1, boxCorner, colours.frame, colours.frame);
-            }
-            if (gradientHeader) {
-                painter.save();
-                painter.setClipRegion(gdi::roundRectRegion(box.left(), box.top(), box.right() + 1,
-                                                           box.bottom() + 1, boxCorner));
-                lineGradient(painter, box, colours.light, colours.dark, gradientHeaderStyle_, 2.01);
-                painter.restore();
-                gdi::roundRect(painter, box.left(), box.top(), box.right() + 1, box.bottom() + 1,
-                               boxCorner, colours.frame);
-            } else {
-                gdi::roundRect(painter, box.left(), box.top(), box.right() + 1, box.bottom() + 1,
-                               boxCorner, colours.frame, colours.textBox);
-            }
-            captionRect = box.adjusted(kSideMargin, 0, -kSideMargin, 0);
-            break;
-        }
-        case 3: {
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, QColor(), colours.fill);
-            painter.save();
-            painter.setClipRegion(gdi::roundRectRegion(0, bodyTop, w - 1, h - 1, corner));
-            const QRect band(0, bodyTop, w - 1, captionHeight + 2 * kHeaderInset);
-            lineGradient(painter, band, colours.textBox, colours.fill, gradientHeaderStyle_, 2.01);
-            gdi::line(painter, 0, band.bottom() + 1, w - 1, band.bottom() + 1, colours.frame);
-            painter.restore();
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, corner, colours.frame);
-            captionRect = band.adjusted(kSideMargin, 0, -kSideMargin, 0);
-            break;
-        }
-        case 4: {
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, kCorner, QColor(), colours.fill);
-            painter.save();
-            painter.setClipRegion(gdi::roundRectRegion(0, bodyTop, w - 1, h - 1, kCorner));
-            const QRect band(0, bodyTop, w - 1, textBoxHeight_);
-            lineGradient(painter, band, colours.light, colours.dark, gradientHeaderStyle_, 2.01);
-            gdi::line(painter, 0, bodyTop + 1, w - 1, bodyTop + 1, QColor(255, 255, 255));
-            gdi::line(painter, 0, band.bottom() + 1, w - 1, band.bottom() + 1, colours.accent);
-            gdi::line(painter, 0, band.bottom() + 2, w - 1, band.bottom() + 2,
-                      averagedWithWhite(colours.light));
-            painter.restore();
-            gdi::roundRect(painter, 0, bodyTop, w - 1, h - 1, kCorner, colours.frame);
-            captionRect = band.adjusted(kSideMargin, 0, -kSideMargin, 0);
-            break;
-        }
-        case 8: {
-            if (gradientHeader) {
-                lineGradient(painter, rect(), colours.light, colours.dark, gradientHeaderStyle_,
-                             2.01);
-            } else {
-                painter.fillRect(rect(), colours.fill);
-            }
-            gdi::roundRect(painter, 0, 0, w - 1, h - 1, kCorner, colours.frame);
-            captionRect = rect().adjusted(kSideMargin, kHeaderInset, -kSideMargin, -kHeaderInset);
-            wrapCaption = true;
-            break;
-        }
-        case 5:
-        case 6:
-        default: {
-            // The tab header: a slanted tab at the top-left corner, as wide as the caption.
-            int tabWidth = std::max(captionWidth + pictureRoom + 10, kMinimumTabWidth);
-            const int tabHeight = captionHeight + 5;
-            const int halfTab = gdi::halfTiesToEven(tabHeight);
-            if (tabWidth + halfTab >= w - 1 - kSideMargin) {
-                tabWidth = w - 1 - halfTab - kSideMargin - 1;
-            }
-            const QPolygon tabShape({QPoint(0, 0), QPoint(0, tabHeight),
-                                     QPoint(tabWidth, tabHeight), QPoint(tabWidth + halfTab, 0)});
-            const QRegion body = gdi::roundRectRegion(0, 0, w - 1, h - 1, corner);
-            gdi::roundRect(painter, 0, 0, w - 1, h - 1, corner, colours.fill, colours.fill);
-            painter.save();
-            painter.setClipRegion(gdi::polygonRegion(tabShape) & body);
-            painter.fillRect(rect(), colours.textBox);
-            painter.restore();
-            gdi::line(painter, 0, tabHeight, tabWidth, tabHeight, colours.frame);
-            gdi::line(painter, tabWidth, tabHeight, tabWidth + halfTab, 0, colours.frame);
-            gdi::roundRect(painter, 0, 0, w - 1, h - 1, corner, colours.frame);
-            if (style_ == 6) {
-                // Small square marks in the body's corners.
-                const int mark = 3;
-                for (const QPoint& at :
-                     {QPoint(2, tabHeight + 2), QPoint(w - 3 - mark, 2), QPoint(2, h - 3 - mark),
-                      QPoint(w - 3 - mark, h - 3 - mark)}) {
-                    painter.fillRect(QRect(at, QSize(mark, mark)), colours.frame);
-                }
-            }
-            const int left = gdi::halfTiesToEven(kSideMargin);
-            captionRect = QRect(QPoint(left, 0), QPoint(tabWidth - 1, tabHeight + 2 - 1));
-            break;
-        }
-    }
+    const QSize captionSize =
+        text.isEmpty() ? QSize(0, 0) : QSize(metrics.horizontalAdvance(text), metrics.height());
+    const bool hasPicture = !picture_.isNull() && style_ != 0;
+    const int pictureRoom = hasPicture ? iconSize_ + kIconGap : 0;
+    const Palette palette = colours();
+    const QRect captionRect = drawStyle(painter, palette, captionSize, pictureRoom);
+    const bool wrap = styleRow(style_).look == Look::Panel;
 
     // The header icon, scaled to IconSize and set before or after the caption.
-    QRect textRect = captionRect;
-    const bool hasPicture = !picture_.isNull() && style_ != 0 && !captionRect.isEmpty();
-    const int iconRoom = hasPicture ? pictureRoom : 0;
     painter.setFont(font);
-    QString shown = text;
-    if (!wrapCaption) {
-        shown = fitted(text, metrics, std::max(captionRect.width() - iconRoom, 0));
-    }
-    shownCaption_ = shown;
-    if (hasPicture) {
-        const int contentWidth = metrics.horizontalAdvance(shown) + iconRoom;
+    const int iconRoom = hasPicture && !captionRect.isEmpty() ? pictureRoom : 0;
+    // A caption wider than its place is elided at its end.
+    const int room = std::max(captionRect.width() - iconRoom, 0);
+    shownCaption_ = wrap || metrics.horizontalAdvance(text) <= room
+                        ? text
+                        : metrics.elidedText(text, Qt::ElideRight, room);
+    QRect textRect = captionRect;
+    if (iconRoom != 0) {
+        const int contentWidth = metrics.horizontalAdvance(shownCaption_) + iconRoom;
         int contentLeft = captionRect.left();
         if (alignment_ == kCentre) {
-            contentLeft = captionRect.left() + (captionRect.width() - contentWidth) / 2;
+            contentLeft += (captionRect.width() - contentWidth) / 2;
         } else if (alignment_ == kRight) {
             contentLeft = captionRect.right() + 1 - contentWidth;
         }
         const int iconTop = captionRect.top() + (captionRect.height() - iconSize_) / 2;
-        int iconLeft = contentLeft;
-        if (iconAlignment_ == 0) {
-            textRect.setLeft(contentLeft + iconRoom);
-            textRect.setWidth(contentWidth - iconRoom);
-        } else {
-            iconLeft = contentLeft + contentWidth - iconSize_;
-            textRect.setLeft(contentLeft);
-            textRect.setWidth(contentWidth - iconRoom);
-        }
+        const int iconLeft =
+            iconAlignment_ == 0 ? contentLeft : contentLeft + contentWidth - iconSize_;
+        textRect.setLeft(iconAlignment_ == 0 ? contentLeft + iconRoom : contentLeft);
+        textRect.setWidth(contentWidth - iconRoom);
         painter.drawPixmap(QRect(iconLeft, iconTop, iconSize_, iconSize_), picture_);
     }
-    if (!shown.isEmpty() && !textRect.isEmpty()) {
-        int flags = Qt::AlignVCenter;
-        if (wrapCaption) {
-            flags |= Qt::TextWordWrap;
-        } else {
-            flags |= Qt::TextSingleLine;
-        }
-        if (alignment_ == kLeft && !hasPicture) {
-            flags |= Qt::AlignLeft;
-        } else if (alignment_ == kRight && !hasPicture) {
-            flags |= Qt::AlignRight;
-        } else if (hasPicture) {
-            flags |= Qt::AlignLeft;
-        } else {
-            flags |= Qt::AlignHCenter;
-        }
-        if (wrapCaption) {
-            flags = Qt::AlignCenter | Qt::TextWordWrap;
-        }
-        painter.setPen(colours.text);
-        painter.drawText(textRect, flags, shown);
+    if (shownCaption_.isEmpty() || textRect.isEmpty()) {
+        return;
     }
+    int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::AlignHCenter;
+    if (wrap) {
+        flags = Qt::AlignCenter | Qt::TextWordWrap;
+    } else if (iconRoom != 0 || alignment_ == kLeft) {
+        flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::AlignLeft;
+    } else if (alignment_ == kRight) {
+        flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::AlignRight;
+    }
+    painter.setPen(palette.text);
+    painter.drawText(textRect, flags, shownCaption_);
 }
 
 }  // namespace quillon

@@ -2,16 +2,15 @@
 
 #include <QCursor>
 #include <QEnterEvent>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <array>
 #include <cmath>
 
-#include "accessibility.h"
-#include "assign_if_changed.h"
+#include "event_codes.h"
 #include "gdi_shapes.h"
 #include "quillon/controls/cls_gradient.h"
 #include "quillon/controls/mod_xp_button.h"
@@ -25,6 +24,7 @@ constexpr int kCaptionMarginTwips = 100;
 constexpr int kCaptionRaiseTwips = 20;
 constexpr int kIconMargin = 5;
 
+// Eight segment colours; a segment whose colour is 0 (transparent) is not drawn.
 using Ring = std::array<QRgb, 8>;
 
 struct ColourScheme {
@@ -36,70 +36,50 @@ struct ColourScheme {
     QRgb pressedTop;
     QRgb pressedBottom;
     Ring pressed;
-    int pressedSegments;
 };
 
 constexpr Ring kBlueHover{qRgb(255, 240, 207), qRgb(250, 195, 88),  qRgb(229, 151, 0),
                           qRgb(252, 202, 105), qRgb(253, 216, 137), qRgb(251, 200, 96),
                           qRgb(248, 179, 48),  qRgb(250, 199, 97)};
 
-const ColourScheme kBlue{
-    qRgb(252, 252, 251),
-    qRgb(240, 240, 234),
-    qRgb(0, 60, 116),
-    kBlueHover,
-    {qRgb(206, 231, 255), qRgb(156, 187, 234), qRgb(105, 130, 238), qRgb(156, 187, 235),
-     qRgb(188, 212, 246), qRgb(157, 188, 235), qRgb(137, 173, 228), qRgb(157, 187, 235)},
-    qRgb(229, 228, 221),
-    qRgb(226, 226, 218),
-    {qRgb(209, 204, 193), qRgb(215, 212, 203), qRgb(242, 241, 238), qRgb(228, 227, 219),
-     qRgb(220, 216, 207), qRgb(221, 219, 211), qRgb(234, 233, 227), qRgb(227, 226, 219)},
-    8};
-
-const ColourScheme kSilver{
-    qRgb(255, 255, 255),
-    qRgb(198, 197, 215),
-    qRgb(0, 60, 116),
-    kBlueHover,
-    {qRgb(206, 231, 255), qRgb(160, 190, 236), qRgb(105, 130, 238), qRgb(156, 187, 235),
-     qRgb(188, 212, 246), qRgb(255, 255, 255), qRgb(137, 173, 228), qRgb(255, 255, 255)},
-    qRgb(172, 171, 189),
-    qRgb(255, 255, 255),
-    {qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255), 0, 0, 0,
-     0},
-    4};
-
-const ColourScheme kOlive{
-    qRgb(254, 255, 242),
-    qRgb(243, 238, 219),
-    qRgb(55, 98, 6),
-    {qRgb(252, 197, 149), qRgb(232, 170, 118), qRgb(207, 114, 37), qRgb(231, 166, 111),
-     qRgb(237, 190, 150), qRgb(231, 166, 111), qRgb(227, 145, 79), qRgb(231, 171, 119)},
-    {qRgb(194, 209, 143), qRgb(160, 199, 103), qRgb(168, 167, 102), qRgb(161, 198, 104),
-     qRgb(177, 203, 128), qRgb(155, 196, 95), qRgb(144, 193, 84), qRgb(152, 195, 93)},
-    qRgb(238, 230, 210),
-    qRgb(236, 228, 206),
-    {qRgb(223, 205, 180), qRgb(227, 212, 191), qRgb(248, 244, 228), qRgb(238, 229, 207),
-     qRgb(231, 217, 195), qRgb(232, 220, 198), qRgb(242, 236, 216), qRgb(237, 228, 207)},
-    8};
+// ColorStyle 1 blue, 2 silver, 3 olive.
+constexpr std::array<ColourScheme, 3> kSchemes{{
+    {qRgb(252, 252, 251),
+     qRgb(240, 240, 234),
+     qRgb(0, 60, 116),
+     kBlueHover,
+     {qRgb(206, 231, 255), qRgb(156, 187, 234), qRgb(105, 130, 238), qRgb(156, 187, 235),
+      qRgb(188, 212, 246), qRgb(157, 188, 235), qRgb(137, 173, 228), qRgb(157, 187, 235)},
+     qRgb(229, 228, 221),
+     qRgb(226, 226, 218),
+     {qRgb(209, 204, 193), qRgb(215, 212, 203), qRgb(242, 241, 238), qRgb(228, 227, 219),
+      qRgb(220, 216, 207), qRgb(221, 219, 211), qRgb(234, 233, 227), qRgb(227, 226, 219)}},
+    {qRgb(255, 255, 255),
+     qRgb(198, 197, 215),
+     qRgb(0, 60, 116),
+     kBlueHover,
+     {qRgb(206, 231, 255), qRgb(160, 190, 236), qRgb(105, 130, 238), qRgb(156, 187, 235),
+      qRgb(188, 212, 246), qRgb(255, 255, 255), qRgb(137, 173, 228), qRgb(255, 255, 255)},
+     qRgb(172, 171, 189),
+     qRgb(255, 255, 255),
+     {qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255), 0, 0, 0,
+      0}},
+    {qRgb(254, 255, 242),
+     qRgb(243, 238, 219),
+     qRgb(55, 98, 6),
+     {qRgb(252, 197, 149), qRgb(232, 170, 118), qRgb(207, 114, 37), qRgb(231, 166, 111),
+      qRgb(237, 190, 150), qRgb(231, 166, 111), qRgb(227, 145, 79), qRgb(231, 171, 119)},
+     {qRgb(194, 209, 143), qRgb(160, 199, 103), qRgb(168, 167, 102), qRgb(161, 198, 104),
+      qRgb(177, 203, 128), qRgb(155, 196, 95), qRgb(144, 193, 84), qRgb(152, 195, 93)},
+     qRgb(238, 230, 210),
+     qRgb(236, 228, 206),
+     {qRgb(223, 205, 180), qRgb(227, 212, 191), qRgb(248, 244, 228), qRgb(238, 229, 207),
+      qRgb(231, 217, 195), qRgb(232, 220, 198), qRgb(242, 236, 216), qRgb(237, 228, 207)}},
+}};
 
 const QColor kDisabledFace(245, 244, 234);
 const QColor kDisabledOutline(201, 199, 186);
 const QColor kDisabledIcon(172, 168, 153);
-const QColor kDottedRect(0, 0, 0);
-
-const ColourScheme* schemeFor(int colorStyle) {
-    switch (colorStyle) {
-        case XPButton::kBlue:
-            return &kBlue;
-        case XPButton::kSilver:
-            return &kSilver;
-        case XPButton::kOlive:
-            return &kOlive;
-        default:
-            return nullptr;
-    }
-}
 
 QFont defaultFont() {
     QFont font(QStringLiteral("Tahoma"));
@@ -107,8 +87,8 @@ QFont defaultFont() {
     return font;
 }
 
-// The two highlight rings, one pixel each, drawn as eight segments in the ring's colour order.
-void drawRing(QPainter& painter, int w, int h, const Ring& colours, int segments) {
+// A ring: eight one-pixel segments in the ring's colour order.
+void drawRing(QPainter& painter, int w, int h, const Ring& colours) {
     const std::array<std::array<int, 4>, 8> lines{{{2, 1, w - 3, 1},
                                                    {1, 2, 1, h - 3},
                                                    {2, h - 3, w - 3, h - 3},
@@ -117,40 +97,36 @@ void drawRing(QPainter& painter, int w, int h, const Ring& colours, int segments
                                                    {2, 2, 2, h - 3},
                                                    {2, h - 4, w - 3, h - 4},
                                                    {w - 4, 2, w - 4, h - 3}}};
-    for (int i = 0; i < segments; ++i) {
-        const auto& l = lines[static_cast<std::size_t>(i)];
-        gdi::line(painter, l[0], l[1], l[2], l[3], QColor::fromRgb(colours[i]));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (colours[i] != 0) {
+            const auto& l = lines[i];
+            gdi::line(painter, l[0], l[1], l[2], l[3], QColor::fromRgb(colours[i]));
+        }
     }
 }
 
-// Single pixels at every second position, three pixels inside the left and top edges and four
-// inside the right and bottom edges.
+// Single black pixels at every second position, three pixels inside the left and top edges and
+// four inside the right and bottom edges.
 void drawDottedRect(QPainter& painter, int w, int h) {
-    const int left = 3;
-    const int top = 3;
-    const int right = w - 1 - 4;
-    const int bottom = h - 1 - 4;
-    if (right < left || bottom < top) {
-        return;
-    }
-    painter.save();
-    painter.setPen(QPen(kDottedRect, 1));
-    for (int x = left; x <= right; x += 2) {
-        painter.drawPoint(x, top);
+    const int right = w - 5;
+    const int bottom = h - 5;
+    painter.setPen(Qt::black);
+    for (int x = 3; x <= right && bottom >= 3; x += 2) {
+        painter.drawPoint(x, 3);
         painter.drawPoint(x, bottom);
     }
-    for (int y = top; y <= bottom; y += 2) {
-        painter.drawPoint(left, y);
+    for (int y = 3; y <= bottom && right >= 3; y += 2) {
+        painter.drawPoint(3, y);
         painter.drawPoint(right, y);
     }
-    painter.restore();
 }
 
-void drawFace(QPainter& painter, int w, int h, QRgb top, QRgb bottom) {
+void drawFace(QPainter& painter, int w, int h, QRgb top, QRgb bottom, QRgb border, int corner) {
     clsGradient gradient;
     gradient.DefineRect(0, 0, w, h);
     gradient.DrawGradient(painter, clsGradient::kTopToBottom, QColor::fromRgb(top),
                           QColor::fromRgb(bottom));
+    gdi::roundRect(painter, 0, 0, w - 1, h - 1, corner, QColor::fromRgb(border));
 }
 
 // A picture made opaque over `under`: white under a mask keeps the face, black under an icon
@@ -178,13 +154,19 @@ int twipsToPixels(int twips) {
 
 }  // namespace
 
-XPButton::XPButton(QWidget* parent) : QWidget(parent), fontType_(defaultFont()) {
-    installControlsAccessibility();
+XPButton::XPButton(QWidget* parent) : QAbstractButton(parent), fontType_(defaultFont()) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
     resize(sizeHint());
     updateShape();
+    // A press and release that no mouse or key handler saw (the accessible press action, click())
+    // acts as a left mouse click in the middle of the button.
+    connect(this, &QAbstractButton::pressed, this,
+            [this] { raiseIfNotFromInput(&XPButton::MouseDown); });
+    connect(this, &QAbstractButton::released, this,
+            [this] { raiseIfNotFromInput(&XPButton::MouseUp); });
+    connect(this, &QAbstractButton::clicked, this, &XPButton::Click);
 }
 
 XPButton::~XPButton() = default;
@@ -194,77 +176,67 @@ QSize XPButton::sizeHint() const {
 }
 
 QString XPButton::caption() const {
-    return caption_.value_or(objectName());
+    return captionSet_ ? text() : objectName();
 }
 
 void XPButton::setCaption(const QString& caption) {
-    if (caption_ && *caption_ == caption) {
+    if (captionSet_ && text() == caption) {
         return;
     }
-    caption_ = caption;
-    notifyAccessibleNameChanged(this);
+    captionSet_ = true;
+    setText(caption);
     changed("Caption");
 }
 
-void XPButton::setForeColor(const QColor& colour) {
-    if (assignIfChanged(foreColor_, colour)) {
-        changed("ForeColor");
+template <typename T>
+void XPButton::store(T& member, const T& value, const char* name) {
+    if (!(member == value)) {
+        member = value;
+        changed(name);
     }
+}
+
+void XPButton::setForeColor(const QColor& colour) {
+    store(foreColor_, colour, "ForeColor");
 }
 
 void XPButton::setColorStyle(int style) {
-    if (assignIfChanged(colorStyle_, style)) {
-        changed("ColorStyle");
-    }
+    store(colorStyle_, style, "ColorStyle");
 }
 
 void XPButton::setFocusDottedRect(bool on) {
-    if (assignIfChanged(focusDottedRect_, on)) {
-        changed("FocusDottedRect");
-    }
+    store(focusDottedRect_, on, "FocusDottedRect");
 }
 
 void XPButton::setFontType(const QFont& font) {
-    if (assignIfChanged(fontType_, font)) {
-        changed("FontType");
-    }
+    store(fontType_, font, "FontType");
 }
 
 void XPButton::setIcon(const QPixmap& icon) {
-    if (icon_.cacheKey() == icon.cacheKey()) {
-        return;
+    if (icon_.cacheKey() != icon.cacheKey()) {
+        icon_ = icon;
+        changed("Icon");
     }
-    icon_ = icon;
-    changed("Icon");
 }
 
 void XPButton::setIconMask(const QPixmap& mask) {
-    if (iconMask_.cacheKey() == mask.cacheKey()) {
-        return;
+    if (iconMask_.cacheKey() != mask.cacheKey()) {
+        iconMask_ = mask;
+        changed("IconMask");
     }
-    iconMask_ = mask;
-    changed("IconMask");
 }
 
 void XPButton::setRoundedValue(int ellipse) {
-    if (roundedValue_ == ellipse) {
-        return;
-    }
-    roundedValue_ = ellipse;
+    store(roundedValue_, ellipse, "RoundedValue");
     updateShape();
-    changed("RoundedValue");
 }
 
 void XPButton::setCaptionAlignment(int alignment) {
-    if (assignIfChanged(captionAlignment_, alignment)) {
-        changed("CaptionAlignment");
-    }
+    store(captionAlignment_, alignment, "CaptionAlignment");
 }
 
 void XPButton::setIconAlignment(int alignment) {
-    if (assignIfChanged(iconAlignment_, alignment)) {
-        changed("IconAlignment");
-    }
+    store(iconAlignment_, alignment, "IconAlignment");
 }
 
 void XPButton::changed(const char* name) {
@@ -324,42 +296,36 @@ QImage XPButton::renderFace() const {
     painter.setFont(fontType_);
 
     const bool enabled = isEnabled();
-    const ColourScheme* scheme = schemeFor(colorStyle_);
-    if (scheme == nullptr) {
+    const bool focus = hasFocus();
+    const bool pressed = isDown();
+    if (colorStyle_ < kBlue || colorStyle_ > kOlive) {
         if (enabled && hover_ && focusDottedRect_) {
             drawDottedRect(painter, w, h);
         }
         return image;
     }
+    const ColourScheme& scheme = kSchemes[static_cast<std::size_t>(colorStyle_ - kBlue)];
 
-    const bool hasIcon = !icon_.isNull() && !iconMask_.isNull();
-    QColor captionColour = foreColor_;
     if (!enabled) {
         painter.fillRect(0, 0, w, h, kDisabledFace);
         gdi::roundRect(painter, 0, 0, w - 1, h - 1, roundedValue_, kDisabledOutline);
-        captionColour = kDisabledOutline;
     } else {
-        drawFace(painter, w, h, scheme->faceTop, scheme->faceBottom);
-        gdi::roundRect(painter, 0, 0, w - 1, h - 1, roundedValue_, QColor::fromRgb(scheme->border));
-        if (hover_ && !pressed_) {
-            drawRing(painter, w, h, scheme->hover, 8);
-        } else if (focus_ && !pressed_) {
-            drawRing(painter, w, h, scheme->focus, 8);
-            if (focusDottedRect_) {
-                drawDottedRect(painter, w, h);
-            }
-        } else if (pressed_) {
-            drawFace(painter, w, h, scheme->pressedTop, scheme->pressedBottom);
-            gdi::roundRect(painter, 0, 0, w - 1, h - 1, roundedValue_,
-                           QColor::fromRgb(scheme->border));
-            drawRing(painter, w, h, scheme->pressed, scheme->pressedSegments);
-            if (focus_ && focusDottedRect_) {
-                drawDottedRect(painter, w, h);
-            }
+        drawFace(painter, w, h, scheme.faceTop, scheme.faceBottom, scheme.border, roundedValue_);
+        if (hover_ && !pressed) {
+            drawRing(painter, w, h, scheme.hover);
+        } else if (focus && !pressed) {
+            drawRing(painter, w, h, scheme.focus);
+        } else if (pressed) {
+            drawFace(painter, w, h, scheme.pressedTop, scheme.pressedBottom, scheme.border,
+                     roundedValue_);
+            drawRing(painter, w, h, scheme.pressed);
+        }
+        if (focus && focusDottedRect_ && (pressed || !hover_)) {
+            drawDottedRect(painter, w, h);
         }
     }
 
-    if (hasIcon) {
+    if (!icon_.isNull() && !iconMask_.isNull()) {
         const QImage mask = opaqueOver(iconMask_, Qt::white);
         const int x = iconAlignment_ == kIconRight ? w - icon_.width() - kIconMargin : kIconMargin;
         const int y = (h - icon_.height()) / 2;
@@ -376,17 +342,16 @@ QImage XPButton::renderFace() const {
     if (!text.isEmpty()) {
         const QFontMetrics metrics(fontType_);
         const int textWidth = metrics.horizontalAdvance(text) * kTwipsPerPixel;
-        const int textHeight = metrics.height() * kTwipsPerPixel;
         const int widthTwips = w * kTwipsPerPixel;
-        const int heightTwips = h * kTwipsPerPixel;
         int left = (widthTwips - textWidth) / 2;
         if (captionAlignment_ == kCaptionLeft) {
             left = kCaptionMarginTwips;
         } else if (captionAlignment_ == kCaptionRight) {
             left = widthTwips - textWidth - kCaptionMarginTwips;
         }
-        const int top = (heightTwips - textHeight) / 2 - kCaptionRaiseTwips;
-        painter.setPen(captionColour);
+        const int top =
+            (h * kTwipsPerPixel - metrics.height() * kTwipsPerPixel) / 2 - kCaptionRaiseTwips;
+        painter.setPen(enabled ? foreColor_ : kDisabledOutline);
         painter.drawText(twipsToPixels(left), twipsToPixels(top) + metrics.ascent(), text);
     }
     return image;
@@ -398,25 +363,20 @@ void XPButton::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void XPButton::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QAbstractButton::resizeEvent(event);
     updateShape();
-    update();
 }
 
 void XPButton::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::EnabledChange) {
-        return;
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        // Nothing was tracked while disabled: take up the pointer as it is now.
+        if (isEnabled()) {
+            setHover(underMouse() && rect().contains(mapFromGlobal(QCursor::pos())),
+                     QCursor::pos());
+        }
+        changed("Enabled");
     }
-    if (isEnabled()) {
-        // Nothing was tracked while disabled: take up the pointer and focus as they are now, and
-        // drop a press whose release went unseen.
-        pressed_ = false;
-        clickArmed_ = false;
-        focus_ = hasFocus();
-        setHover(underMouse() && rect().contains(mapFromGlobal(QCursor::pos())), QCursor::pos());
-    }
-    changed("Enabled");
 }
 
 void XPButton::setHover(bool hover, const QPoint& screenPos) {
@@ -433,142 +393,87 @@ void XPButton::setHover(bool hover, const QPoint& screenPos) {
 }
 
 void XPButton::enterEvent(QEnterEvent* event) {
-    QWidget::enterEvent(event);
+    QAbstractButton::enterEvent(event);
     if (isEnabled()) {
         setHover(true, event->globalPosition().toPoint());
     }
 }
 
 void XPButton::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
+    QAbstractButton::leaveEvent(event);
     if (isEnabled()) {
         setHover(false, QCursor::pos());
     }
 }
 
-void XPButton::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    if (isEnabled()) {
-        focus_ = true;
-        update();
+void XPButton::raiseIfNotFromInput(void (XPButton::*event)(int, int, int, int)) {
+    if (!handlingInput_ && isEnabled()) {
+        emit(this->*event)(mouseButtonCode(Qt::LeftButton), 0, width() / 2, height() / 2);
     }
 }
-
-void XPButton::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    if (isEnabled()) {
-        focus_ = false;
-        update();
-    }
-}
-
-namespace {
-
-int shiftMask(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
-int buttonCode(Qt::MouseButtons buttons) {
-    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
-           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
-           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
-}
-
-}  // namespace
 
 void XPButton::keyPressEvent(QKeyEvent* event) {
-    if (!isEnabled()) {
-        return;
-    }
-    emit KeyDown(event->key(), shiftMask(event->modifiers()));
-    if (event->key() == Qt::Key_Space) {
-        pressed_ = true;
-        update();
-    }
-    int ascii = 0;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        ascii = 13;
-    } else if (!event->text().isEmpty()) {
-        ascii = event->text().at(0).unicode();
-    }
+    const QScopedValueRollback input(handlingInput_, true);
+    emit KeyDown(event->key(), shiftCode(event->modifiers()));
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const int ascii = enter ? 13 : (event->text().isEmpty() ? 0 : event->text().at(0).unicode());
     if (ascii != 0) {
         emit KeyPress(ascii);
-        if (ascii == 13) {
-            emit Click();
-        }
     }
+    if (enter) {
+        emit Click();
+    }
+    QAbstractButton::keyPressEvent(event);  // space: the pressed look
     event->accept();
 }
 
 void XPButton::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats its key-down only; the key-up comes once, when it is let go.
-    if (!isEnabled() || event->isAutoRepeat()) {
+    if (event->isAutoRepeat()) {
         return;
     }
-    emit KeyUp(event->key(), shiftMask(event->modifiers()));
+    emit KeyUp(event->key(), shiftCode(event->modifiers()));
     if (event->key() == Qt::Key_Space) {
-        pressed_ = false;
-        update();
+        setDown(false);  // letting go of space does not click
     }
     event->accept();
 }
 
 void XPButton::mousePressEvent(QMouseEvent* event) {
-    if (!isEnabled()) {
-        return;
-    }
+    const QScopedValueRollback input(handlingInput_, true);
     const QPoint pos = event->position().toPoint();
-    emit MouseDown(buttonCode(event->button()), shiftMask(event->modifiers()), pos.x(), pos.y());
+    emit MouseDown(mouseButtonCode(event->button()), shiftCode(event->modifiers()), pos.x(),
+                   pos.y());
     if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        clickArmed_ = true;
-        update();
+        QAbstractButton::mousePressEvent(event);
     }
+    event->accept();
 }
 
 void XPButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (!isEnabled()) {
-        return;
-    }
+    const QScopedValueRollback input(handlingInput_, true);
     const QPoint pos = event->position().toPoint();
-    emit MouseUp(buttonCode(event->button()), shiftMask(event->modifiers()), pos.x(), pos.y());
+    emit MouseUp(mouseButtonCode(event->button()), shiftCode(event->modifiers()), pos.x(), pos.y());
     if (event->button() == Qt::LeftButton) {
-        pressed_ = false;
-        update();
-        const bool click = clickArmed_ && rect().contains(pos);
-        clickArmed_ = false;
-        if (click) {
-            emit Click();
-        }
+        QAbstractButton::mouseReleaseEvent(event);  // Click when released on the button
     }
+    event->accept();
 }
 
 void XPButton::mouseMoveEvent(QMouseEvent* event) {
-    if (!isEnabled()) {
-        return;
-    }
+    // The pressed look stays until the release, wherever the pointer goes.
     const QPoint pos = event->position().toPoint();
-    emit MouseMove(buttonCode(event->buttons()), shiftMask(event->modifiers()), pos.x(), pos.y());
+    emit MouseMove(mouseButtonCode(event->buttons()), shiftCode(event->modifiers()), pos.x(),
+                   pos.y());
 }
 
 void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!isEnabled()) {
-        return;
-    }
     if (event->button() == Qt::LeftButton) {
         // The second press of a double click is the double click itself: no MouseDown, no Click.
         emit DoubleClick();
         return;
     }
     mousePressEvent(event);
-}
-
-void XPButton::press() {
-    if (isEnabled()) {
-        emit Click();
-    }
 }
 
 }  // namespace quillon

@@ -48,6 +48,7 @@ class ToleranceWindowTest final : public QObject {
     void reportButtonFollowsZAndD_data();
     void reportButtonFollowsZAndD();
     void resetsOnAnyMouseButtonButNotOnEnter();
+    void resetsOnTheAccessiblePressAction();
     void proposesThePinDiameter();
     void runsTheDeviationCalculationAfterEveryCalculate();
     void writesTheReportThroughTheSaveDialog();

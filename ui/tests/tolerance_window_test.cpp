@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -290,6 +292,21 @@ void ToleranceWindowTest::resetsOnAnyMouseButtonButNotOnEnter() {
     QCOMPARE(w.window->deviation(), deviation);
     QVERIFY(!w.control<XPButton>("cmd3")->isEnabled());
     QTest::mouseRelease(w.control("cmd2"), Qt::RightButton);
+    QVERIFY(w.messages.isEmpty());
+}
+
+// A screen reader presses "清除数据" through its press action, which acts as a mouse click.
+void ToleranceWindowTest::resetsOnTheAccessiblePressAction() {
+    WindowDriver& w = *driver_;
+    w.type("Text1", "20");
+    w.calculate();
+    QCOMPARE(w.text("Text5"), "25.000");
+    QAccessibleInterface* reset = QAccessible::queryAccessibleInterface(w.control("cmd2"));
+    QVERIFY(reset != nullptr && reset->actionInterface() != nullptr);
+    QCOMPARE(reset->text(QAccessible::Name), "清除数据");
+    reset->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(w.text("Text1"), "0");
+    QCOMPARE(w.text("Text5"), "0");
     QVERIFY(w.messages.isEmpty());
 }
 

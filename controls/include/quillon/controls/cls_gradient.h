@@ -2,14 +2,14 @@
 
 #include <QColor>
 #include <QRect>
-#include <cstdint>
 
 class QPainter;
 
 namespace quillon {
 
-// Fills a rectangle with a linear two-colour gradient, the way a rectangle gradient fill of the
-// platform does: start colour at the top-left corner, end colour at the bottom-right corner.
+// Fills a rectangle with a linear two-colour gradient, line by line: the first line has the start
+// colour, each further line the colour at its offset from the start edge (the end colour lies just
+// past the far edge).
 class clsGradient final {
   public:
     enum Direction { kLeftToRight = 0, kTopToBottom = 1 };
@@ -19,11 +19,9 @@ class clsGradient final {
     void DrawGradient(QPainter& device, int direction, const QColor& start,
                       const QColor& end) const;
 
-    // An 8-bit channel as the 16-bit vertex channel of a gradient fill: value × 256, wrapped into
-    // the signed range when above 32767 (the bit pattern is what counts).
-    static std::int16_t vertexChannel(int channel8);
-    // The 8-bit channel that the fill reads back from a vertex channel.
-    static int channelFromVertex(std::int16_t vertex);
+    // The fill itself, shared with the group frame's header gradients.
+    static void fill(QPainter& device, const QRect& area, const QColor& start, const QColor& end,
+                     Qt::Orientation orientation);
 
   private:
     QRect rect_;

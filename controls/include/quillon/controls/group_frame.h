@@ -2,21 +2,22 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QPixmap>
 #include <QString>
 #include <QVariantMap>
-#include <QWidget>
 #include <optional>
 
 namespace quillon {
 
 // A container for a group of fields: a self-drawn frame with a caption header in one of nine
 // styles (0 to 8), an optional gradient header band, theme colours and an optional header icon.
-// Child widgets are placed in it at coordinates relative to the frame. `Enabled` is the widget's
-// enabled state; changing it sets every contained control to the same state.
+// Child widgets are placed in it at coordinates relative to the frame. It is Qt's group box drawn
+// its own way: the caption is the box's title (what screen readers announce), and `Enabled` is the
+// widget's enabled state, which Qt passes on to every contained control.
 //
 // Setting `Style` applies that style's colour defaults, so set `Style` first and then the colours.
-class GroupFrame final : public QWidget {
+class GroupFrame final : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QColor FrameColor READ frameColor WRITE setFrameColor)
     Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
@@ -64,7 +65,7 @@ class GroupFrame final : public QWidget {
     void setRoundedCorner(bool on);
     bool roundedCornerTxtBox() const { return roundedCornerTxtBox_; }
     void setRoundedCornerTxtBox(bool on);
-    // Until a caption is set, the caption is the frame's objectName.
+    // The caption is the box's title; until one is set, it is the frame's objectName.
     QString caption() const;
     void setCaption(const QString& caption);
     int textBoxHeight() const { return textBoxHeight_; }
@@ -93,12 +94,11 @@ class GroupFrame final : public QWidget {
     int gradientHeaderStyle() const { return gradientHeaderStyle_; }
     void setGradientHeaderStyle(int style);
 
-    // The caption as last drawn (shortened with "..." when it did not fit its rectangle).
+    // The caption as last drawn (elided when it did not fit its rectangle).
     QString shownCaption() const { return shownCaption_; }
 
     // Persistence: every property that differs from its default, keyed by property name; loading
-    // restores missing keys to their defaults, recomputes the theme colours and does not pass the
-    // enabled state on to the contained controls.
+    // restores missing keys to their defaults and recomputes the theme colours.
     QVariantMap saveProperties() const;
     void loadProperties(const QVariantMap& stored);
 
@@ -115,11 +115,16 @@ class GroupFrame final : public QWidget {
 
   private:
     struct Palette;
+    template <typename T, typename U>
+    void store(T& member, const U& value, const char* name);
     void changed(const char* name);
     void applyStyleDefaults(int style);
     void computeThemeColours();
     void updateShape();
     QColor hostBackground() const;
+    Palette colours() const;
+    QRect drawStyle(QPainter& painter, const Palette& colours, QSize caption,
+                    int pictureRoom) const;
 
     QColor frameColor_{0, 0, 0};
     std::optional<QColor> backColor_;
@@ -129,7 +134,7 @@ class GroupFrame final : public QWidget {
     int style_ = 1;
     bool roundedCorner_ = true;
     bool roundedCornerTxtBox_ = false;
-    std::optional<QString> caption_;
+    bool captionSet_ = false;
     int textBoxHeight_ = 22;
     QColor textColor_{0, 0, 0};
     int alignment_ = kCentre;
@@ -146,8 +151,7 @@ class GroupFrame final : public QWidget {
     QColor themeLight_;
     QColor themeDark_;
     QColor themeAccent_;
-    bool loading_ = false;
-    mutable QString shownCaption_;
+    QString shownCaption_;
 };
 
 }  // namespace quillon

@@ -1,26 +1,26 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QVariantMap>
-#include <QWidget>
-#include <optional>
 
 namespace quillon {
 
 // The window's command button: a self-drawn push button with a vertical gradient face, a rounded
 // outline, two-pixel highlight rings for hover, focus and pressed, an optional masked icon and a
-// caption. It raises its own events (the signals below, named as the window's reactions bind
-// them); `Enabled` is the widget's enabled state, so a disabled button raises nothing.
+// caption. Qt's button does the pressing, clicking, focus and accessibility; the button adds the
+// events the window binds (the signals below): `MouseDown` for any mouse button, `Click` on Enter
+// as well, and no `Click` when the space bar is let go. A disabled button raises nothing.
 //
 // Coordinates of the mouse events are pixels relative to the button; `MouseEnters` and
 // `MouseLeaves` report the cursor's screen position in pixels. Shift is the modifier mask
 // 1 Shift, 2 Ctrl, 4 Alt; Button is 1 left, 2 right, 4 middle. KeyCode is the Qt key code (equal to
 // the virtual-key code for space, digits and letters).
-class XPButton final : public QWidget {
+class XPButton final : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(QColor ForeColor READ foreColor WRITE setForeColor)
@@ -42,7 +42,7 @@ class XPButton final : public QWidget {
     explicit XPButton(QWidget* parent = nullptr);
     ~XPButton() override;
 
-    // Until a caption is set, the caption is the button's objectName ("cmd1").
+    // The caption is the button's text; until one is set, it is the button's objectName ("cmd1").
     QString caption() const;
     void setCaption(const QString& caption);
     QColor foreColor() const { return foreColor_; }
@@ -66,10 +66,7 @@ class XPButton final : public QWidget {
     int iconAlignment() const { return iconAlignment_; }
     void setIconAlignment(int alignment);
 
-    // Run-time state (read-only; tests and the accessibility layer use it).
-    bool isPressed() const { return pressed_; }
     bool isHovered() const { return hover_; }
-    bool hasFocusFlag() const { return focus_; }
 
     // Persistence: every property that differs from its default, keyed by property name; loading
     // restores missing keys to their defaults (a missing Caption reads as "").
@@ -95,18 +92,12 @@ class XPButton final : public QWidget {
     // Raised by every setter that changed a value (the persistence "changed" mark).
     void PropertyChanged(const QString& name);
 
-  public slots:
-    // Raises Click as a press of the button would (does nothing while disabled).
-    void press();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -115,11 +106,14 @@ class XPButton final : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    template <typename T>
+    void store(T& member, const T& value, const char* name);
     void changed(const char* name);
     void updateShape();
     void setHover(bool hover, const QPoint& screenPos);
+    void raiseIfNotFromInput(void (XPButton::*event)(int, int, int, int));
 
-    std::optional<QString> caption_;
+    bool captionSet_ = false;
     QColor foreColor_{0, 0, 0};
     int colorStyle_ = kBlue;
     bool focusDottedRect_ = true;
@@ -130,10 +124,8 @@ class XPButton final : public QWidget {
     int captionAlignment_ = kCaptionCentre;
     int iconAlignment_ = kIconLeft;
 
-    bool pressed_ = false;
     bool hover_ = false;
-    bool focus_ = false;
-    bool clickArmed_ = false;  // a left press began on the button; its release clicks
+    bool handlingInput_ = false;  // inside a mouse or key handler, which raises its own events
 };
 
 }  // namespace quillon
