@@ -9,6 +9,7 @@
 
 #include "event_codes.h"
 #include "gdi_shapes.h"
+#include "persisted_properties.h"
 #include "quillon/controls/cls_gradient.h"
 
 namespace quillon {
@@ -147,14 +148,6 @@ GroupFrame::GroupFrame(QWidget* parent) : QGroupBox(parent) {
 
 GroupFrame::~GroupFrame() = default;
 
-template <typename T, typename U>
-void GroupFrame::store(T& member, const U& value, const char* name) {
-    if (!(member == value)) {
-        member = value;
-        changed(name);
-    }
-}
-
 void GroupFrame::changed(const char* name) {
     update();
     emit PropertyChanged(QString::fromLatin1(name));
@@ -166,32 +159,12 @@ QColor GroupFrame::hostBackground() const {
                            : palette().color(QPalette::Window);
 }
 
-void GroupFrame::setFrameColor(const QColor& colour) {
-    store(frameColor_, colour, "FrameColor");
-}
-
 QColor GroupFrame::backColor() const {
     return backColor_.value_or(hostBackground());
 }
 
-void GroupFrame::setBackColor(const QColor& colour) {
-    store(backColor_, colour, "BackColor");
-}
-
 QColor GroupFrame::fillColor() const {
     return fillColor_.value_or(hostBackground());
-}
-
-void GroupFrame::setFillColor(const QColor& colour) {
-    store(fillColor_, colour, "FillColor");
-}
-
-void GroupFrame::setTextBoxColor(const QColor& colour) {
-    store(textBoxColor_, colour, "TextBoxColor");
-}
-
-void GroupFrame::setTxtBoxShadow(int on) {
-    store(txtBoxShadow_, on, "TxtBoxShadow");
 }
 
 void GroupFrame::applyStyleDefaults(int style) {
@@ -234,10 +207,6 @@ void GroupFrame::setRoundedCorner(bool on) {
     updateShape();
 }
 
-void GroupFrame::setRoundedCornerTxtBox(bool on) {
-    store(roundedCornerTxtBox_, on, "RoundedCornerTxtBox");
-}
-
 QString GroupFrame::caption() const {
     return captionSet_ ? title() : objectName();
 }
@@ -250,28 +219,8 @@ void GroupFrame::setCaption(const QString& caption) {
     }
 }
 
-void GroupFrame::setTextBoxHeight(int height) {
-    store(textBoxHeight_, height, "TextBoxHeight");
-}
-
-void GroupFrame::setTextColor(const QColor& colour) {
-    store(textColor_, colour, "TextColor");
-}
-
-void GroupFrame::setAlignment(int alignment) {
-    store(alignment_, alignment, "Alignment");
-}
-
-void GroupFrame::setIconAlignment(int alignment) {
-    store(iconAlignment_, alignment, "IconAlignment");
-}
-
 QFont GroupFrame::captionFont() const {
     return font_.value_or(font());
-}
-
-void GroupFrame::setCaptionFont(const QFont& font) {
-    store(font_, font, "Font");
 }
 
 void GroupFrame::setPicture(const QPixmap& picture) {
@@ -279,10 +228,6 @@ void GroupFrame::setPicture(const QPixmap& picture) {
         picture_ = picture;
         changed("Picture");
     }
-}
-
-void GroupFrame::setIconSize(int size) {
-    store(iconSize_, size, "IconSize");
 }
 
 void GroupFrame::computeThemeColours() {
@@ -307,89 +252,59 @@ void GroupFrame::setThemeColor(int theme) {
     }
 }
 
-void GroupFrame::setColorFrom(const QColor& colour) {
-    store(colorFrom_, colour, "ColorFrom");
-}
-
-void GroupFrame::setColorTo(const QColor& colour) {
-    store(colorTo_, colour, "ColorTo");
-}
-
-void GroupFrame::setHeaderStyle(int style) {
-    store(headerStyle_, style, "HeaderStyle");
-}
-
 void GroupFrame::setGradientHeaderStyle(int style) {
     store(gradientHeaderStyle_, style, "GradientHeaderStyle");
 }
+// The persisted properties and their defaults, Style first: the stored values overrule the
+// colours that setting it applies. BackColor, FillColor and Font follow the host until set.
+QList<PersistedDefault> GroupFrame::persistedDefaults() const {
+    return {{"Style", 1},
+            {"FrameColor", QColor(0, 0, 0)},
+            {"TextBoxColor", QColor(255, 255, 255)},
+            {"TxtBoxShadow", 0},
+            {"RoundedCorner", true},
+            {"RoundedCornerTxtBox", false},
+            {"Caption", objectName()},
+            {"TextBoxHeight", kTextBoxHeight},
+            {"TextColor", QColor(0, 0, 0)},
+            {"Alignment", int{kCentre}},
+            {"IconAlignment", 0},
+            {"Picture", QPixmap()},
+            {"IconSize", 16},
+            {"ThemeColor", 0},
+            {"ColorFrom", QColor(255, 158, 158)},
+            {"ColorTo", QColor(255, 240, 240)},
+            {"HeaderStyle", 0},
+            {"GradientHeaderStyle", 0},
+            {"Enabled", true}};
+}
+
 QVariantMap GroupFrame::saveProperties() const {
-    QVariantMap stored;
-    const auto keep = [&stored](const char* name, const QVariant& value, bool isDefault) {
-        if (!isDefault) {
-            stored.insert(QString::fromLatin1(name), value);
+    QVariantMap stored = changedProperties(*this, persistedDefaults());
+    const auto keepIfSet = [&stored](const char* name, const auto& member) {
+        if (member) {
+            stored.insert(QString::fromLatin1(name), *member);
         }
     };
-    keep("FrameColor", frameColor_, frameColor_ == QColor(0, 0, 0));
-    keep("BackColor", backColor(), !backColor_.has_value());
-    keep("FillColor", fillColor(), !fillColor_.has_value());
-    keep("TextBoxColor", textBoxColor_, textBoxColor_ == QColor(255, 255, 255));
-    keep("TxtBoxShadow", txtBoxShadow_, txtBoxShadow_ == 0);
-    keep("Style", style_, style_ == 1);
-    keep("RoundedCorner", roundedCorner_, roundedCorner_);
-    keep("RoundedCornerTxtBox", roundedCornerTxtBox_, !roundedCornerTxtBox_);
-    keep("Caption", caption(), caption() == objectName());
-    keep("TextBoxHeight", textBoxHeight_, textBoxHeight_ == kTextBoxHeight);
-    keep("TextColor", textColor_, textColor_ == QColor(0, 0, 0));
-    keep("Alignment", alignment_, alignment_ == kCentre);
-    keep("IconAlignment", iconAlignment_, iconAlignment_ == 0);
-    keep("Font", captionFont(), !font_.has_value());
-    keep("Picture", picture_, picture_.isNull());
-    keep("IconSize", iconSize_, iconSize_ == 16);
-    keep("ThemeColor", themeColor_, themeColor_ == 0);
-    keep("ColorFrom", colorFrom_, colorFrom_ == QColor(255, 158, 158));
-    keep("ColorTo", colorTo_, colorTo_ == QColor(255, 240, 240));
-    keep("HeaderStyle", headerStyle_, headerStyle_ == 0);
-    keep("GradientHeaderStyle", gradientHeaderStyle_, gradientHeaderStyle_ == 0);
-    keep("Enabled", isEnabled(), isEnabled());
+    keepIfSet("BackColor", backColor_);
+    keepIfSet("FillColor", fillColor_);
+    keepIfSet("Font", font_);
     return stored;
 }
 
 void GroupFrame::loadProperties(const QVariantMap& stored) {
-    const auto value = [&stored](const char* name, const QVariant& fallback = {}) {
-        return stored.value(QString::fromLatin1(name), fallback);
-    };
-    const auto optional = [&value]<typename T>(const char* name, std::optional<T>& member) {
+    restoreProperties(*this, stored, persistedDefaults());
+    const auto restoreOrFollowHost = [&stored]<typename T>(const char* name,
+                                                           std::optional<T>& member) {
         member.reset();
-        if (const QVariant v = value(name); v.isValid()) {
-            member = v.value<T>();
+        if (const QVariant value = stored.value(QString::fromLatin1(name)); value.isValid()) {
+            member = value.value<T>();
         }
     };
-    // Stored values are taken as they are: no style defaults are applied while loading.
-    frameColor_ = value("FrameColor", QColor(0, 0, 0)).value<QColor>();
-    optional("BackColor", backColor_);
-    optional("FillColor", fillColor_);
-    textBoxColor_ = value("TextBoxColor", QColor(255, 255, 255)).value<QColor>();
-    txtBoxShadow_ = value("TxtBoxShadow", 0).toInt();
-    style_ = value("Style", 1).toInt();
-    roundedCorner_ = value("RoundedCorner", true).toBool();
-    roundedCornerTxtBox_ = value("RoundedCornerTxtBox", false).toBool();
-    captionSet_ = stored.contains(QStringLiteral("Caption"));
-    setTitle(value("Caption").toString());
-    textBoxHeight_ = value("TextBoxHeight", kTextBoxHeight).toInt();
-    textColor_ = value("TextColor", QColor(0, 0, 0)).value<QColor>();
-    alignment_ = value("Alignment", int{kCentre}).toInt();
-    iconAlignment_ = value("IconAlignment", 0).toInt();
-    optional("Font", font_);
-    picture_ = value("Picture").value<QPixmap>();
-    iconSize_ = value("IconSize", 16).toInt();
-    themeColor_ = value("ThemeColor", 0).toInt();
-    colorFrom_ = value("ColorFrom", QColor(255, 158, 158)).value<QColor>();
-    colorTo_ = value("ColorTo", QColor(255, 240, 240)).value<QColor>();
-    headerStyle_ = value("HeaderStyle", 0).toInt();
-    gradientHeaderStyle_ = value("GradientHeaderStyle", 0).toInt();
+    restoreOrFollowHost("BackColor", backColor_);
+    restoreOrFollowHost("FillColor", fillColor_);
+    restoreOrFollowHost("Font", font_);
     computeThemeColours();
-    setEnabled(value("Enabled", true).toBool());
-    updateShape();
     update();
 }
 

@@ -12,6 +12,7 @@
 
 #include "event_codes.h"
 #include "gdi_shapes.h"
+#include "persisted_properties.h"
 #include "quillon/controls/cls_gradient.h"
 #include "quillon/controls/mod_xp_button.h"
 
@@ -188,30 +189,6 @@ void XPButton::setCaption(const QString& caption) {
     changed("Caption");
 }
 
-template <typename T>
-void XPButton::store(T& member, const T& value, const char* name) {
-    if (!(member == value)) {
-        member = value;
-        changed(name);
-    }
-}
-
-void XPButton::setForeColor(const QColor& colour) {
-    store(foreColor_, colour, "ForeColor");
-}
-
-void XPButton::setColorStyle(int style) {
-    store(colorStyle_, style, "ColorStyle");
-}
-
-void XPButton::setFocusDottedRect(bool on) {
-    store(focusDottedRect_, on, "FocusDottedRect");
-}
-
-void XPButton::setFontType(const QFont& font) {
-    store(fontType_, font, "FontType");
-}
-
 void XPButton::setIcon(const QPixmap& icon) {
     if (icon_.cacheKey() != icon.cacheKey()) {
         icon_ = icon;
@@ -231,14 +208,6 @@ void XPButton::setRoundedValue(int ellipse) {
     updateShape();
 }
 
-void XPButton::setCaptionAlignment(int alignment) {
-    store(captionAlignment_, alignment, "CaptionAlignment");
-}
-
-void XPButton::setIconAlignment(int alignment) {
-    store(iconAlignment_, alignment, "IconAlignment");
-}
-
 void XPButton::changed(const char* name) {
     update();
     emit PropertyChanged(QString::fromLatin1(name));
@@ -248,42 +217,28 @@ void XPButton::updateShape() {
     setMask(gdi::roundRectRegion(0, 0, width(), height(), roundedValue_));
 }
 
+// The persisted properties and their defaults; a new button's caption is its name, a stored
+// button without a caption has none.
+QList<PersistedDefault> XPButton::persistedDefaults(const QString& caption) {
+    return {{"Caption", caption},
+            {"ForeColor", QColor(0, 0, 0)},
+            {"ColorStyle", int{kBlue}},
+            {"FocusDottedRect", true},
+            {"Enabled", true},
+            {"FontType", defaultFont()},
+            {"Icon", QPixmap()},
+            {"IconMask", QPixmap()},
+            {"RoundedValue", 5},
+            {"CaptionAlignment", int{kCaptionCentre}},
+            {"IconAlignment", int{kIconLeft}}};
+}
+
 QVariantMap XPButton::saveProperties() const {
-    QVariantMap stored;
-    const auto keep = [&stored](const char* name, const QVariant& value, bool isDefault) {
-        if (!isDefault) {
-            stored.insert(QString::fromLatin1(name), value);
-        }
-    };
-    keep("Caption", caption(), caption() == objectName());
-    keep("ForeColor", foreColor_, foreColor_ == QColor(0, 0, 0));
-    keep("ColorStyle", colorStyle_, colorStyle_ == kBlue);
-    keep("FocusDottedRect", focusDottedRect_, focusDottedRect_);
-    keep("Enabled", isEnabled(), isEnabled());
-    keep("FontType", fontType_, fontType_ == defaultFont());
-    keep("Icon", icon_, icon_.isNull());
-    keep("IconMask", iconMask_, iconMask_.isNull());
-    keep("RoundedValue", roundedValue_, roundedValue_ == 5);
-    keep("CaptionAlignment", captionAlignment_, captionAlignment_ == kCaptionCentre);
-    keep("IconAlignment", iconAlignment_, iconAlignment_ == kIconLeft);
-    return stored;
+    return changedProperties(*this, persistedDefaults(objectName()));
 }
 
 void XPButton::loadProperties(const QVariantMap& stored) {
-    const auto read = [&stored](const char* name, const QVariant& fallback) {
-        return stored.value(QString::fromLatin1(name), fallback);
-    };
-    setCaption(read("Caption", QString()).toString());
-    setForeColor(read("ForeColor", QColor(0, 0, 0)).value<QColor>());
-    setColorStyle(read("ColorStyle", int{kBlue}).toInt());
-    setFocusDottedRect(read("FocusDottedRect", true).toBool());
-    setEnabled(read("Enabled", true).toBool());
-    setFontType(read("FontType", defaultFont()).value<QFont>());
-    setIcon(read("Icon", QPixmap()).value<QPixmap>());
-    setIconMask(read("IconMask", QPixmap()).value<QPixmap>());
-    setRoundedValue(read("RoundedValue", 5).toInt());
-    setCaptionAlignment(read("CaptionAlignment", int{kCaptionCentre}).toInt());
-    setIconAlignment(read("IconAlignment", int{kIconLeft}).toInt());
+    restoreProperties(*this, stored, persistedDefaults(QString()));
 }
 
 QImage XPButton::renderFace() const {

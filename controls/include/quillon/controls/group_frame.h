@@ -3,10 +3,12 @@
 #include <QColor>
 #include <QFont>
 #include <QGroupBox>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QVariantMap>
 #include <optional>
+#include <utility>
 
 namespace quillon {
 
@@ -49,48 +51,48 @@ class GroupFrame final : public QGroupBox {
     ~GroupFrame() override;
 
     QColor frameColor() const { return frameColor_; }
-    void setFrameColor(const QColor& colour);
+    void setFrameColor(const QColor& colour) { store(frameColor_, colour, "FrameColor"); }
     // Until set, BackColor and FillColor follow the host's background (the parent's palette).
     QColor backColor() const;
-    void setBackColor(const QColor& colour);
+    void setBackColor(const QColor& colour) { store(backColor_, colour, "BackColor"); }
     QColor fillColor() const;
-    void setFillColor(const QColor& colour);
+    void setFillColor(const QColor& colour) { store(fillColor_, colour, "FillColor"); }
     QColor textBoxColor() const { return textBoxColor_; }
-    void setTextBoxColor(const QColor& colour);
+    void setTextBoxColor(const QColor& colour) { store(textBoxColor_, colour, "TextBoxColor"); }
     int txtBoxShadow() const { return txtBoxShadow_; }
-    void setTxtBoxShadow(int on);
+    void setTxtBoxShadow(int on) { store(txtBoxShadow_, on, "TxtBoxShadow"); }
     int style() const { return style_; }
     void setStyle(int style);
     bool roundedCorner() const { return roundedCorner_; }
     void setRoundedCorner(bool on);
     bool roundedCornerTxtBox() const { return roundedCornerTxtBox_; }
-    void setRoundedCornerTxtBox(bool on);
+    void setRoundedCornerTxtBox(bool on) { store(roundedCornerTxtBox_, on, "RoundedCornerTxtBox"); }
     // The caption is the box's title; until one is set, it is the frame's objectName.
     QString caption() const;
     void setCaption(const QString& caption);
     int textBoxHeight() const { return textBoxHeight_; }
-    void setTextBoxHeight(int height);
+    void setTextBoxHeight(int height) { store(textBoxHeight_, height, "TextBoxHeight"); }
     QColor textColor() const { return textColor_; }
-    void setTextColor(const QColor& colour);
+    void setTextColor(const QColor& colour) { store(textColor_, colour, "TextColor"); }
     int alignment() const { return alignment_; }
-    void setAlignment(int alignment);
+    void setAlignment(int alignment) { store(alignment_, alignment, "Alignment"); }
     int iconAlignment() const { return iconAlignment_; }
-    void setIconAlignment(int alignment);
+    void setIconAlignment(int alignment) { store(iconAlignment_, alignment, "IconAlignment"); }
     // Until set, the caption font is the widget's (host's) font.
     QFont captionFont() const;
-    void setCaptionFont(const QFont& font);
+    void setCaptionFont(const QFont& font) { store(font_, font, "Font"); }
     QPixmap picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
     int iconSize() const { return iconSize_; }
-    void setIconSize(int size);
+    void setIconSize(int size) { store(iconSize_, size, "IconSize"); }
     int themeColor() const { return themeColor_; }
     void setThemeColor(int theme);
     QColor colorFrom() const { return colorFrom_; }
-    void setColorFrom(const QColor& colour);
+    void setColorFrom(const QColor& colour) { store(colorFrom_, colour, "ColorFrom"); }
     QColor colorTo() const { return colorTo_; }
-    void setColorTo(const QColor& colour);
+    void setColorTo(const QColor& colour) { store(colorTo_, colour, "ColorTo"); }
     int headerStyle() const { return headerStyle_; }
-    void setHeaderStyle(int style);
+    void setHeaderStyle(int style) { store(headerStyle_, style, "HeaderStyle"); }
     int gradientHeaderStyle() const { return gradientHeaderStyle_; }
     void setGradientHeaderStyle(int style);
 
@@ -116,7 +118,13 @@ class GroupFrame final : public QGroupBox {
   private:
     struct Palette;
     template <typename T, typename U>
-    void store(T& member, const U& value, const char* name);
+    void store(T& member, const U& value, const char* name) {
+        if (!(member == value)) {
+            member = value;
+            changed(name);
+        }
+    }
+    QList<std::pair<const char*, QVariant>> persistedDefaults() const;
     void changed(const char* name);
     void applyStyleDefaults(int style);
     void computeThemeColours();

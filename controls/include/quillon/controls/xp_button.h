@@ -4,9 +4,11 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QVariantMap>
+#include <utility>
 
 namespace quillon {
 
@@ -46,13 +48,13 @@ class XPButton final : public QAbstractButton {
     QString caption() const;
     void setCaption(const QString& caption);
     QColor foreColor() const { return foreColor_; }
-    void setForeColor(const QColor& colour);
+    void setForeColor(const QColor& colour) { store(foreColor_, colour, "ForeColor"); }
     int colorStyle() const { return colorStyle_; }
-    void setColorStyle(int style);
+    void setColorStyle(int style) { store(colorStyle_, style, "ColorStyle"); }
     bool focusDottedRect() const { return focusDottedRect_; }
-    void setFocusDottedRect(bool on);
+    void setFocusDottedRect(bool on) { store(focusDottedRect_, on, "FocusDottedRect"); }
     QFont fontType() const { return fontType_; }
-    void setFontType(const QFont& font);
+    void setFontType(const QFont& font) { store(fontType_, font, "FontType"); }
     // Icon: the picture combined with OR (black where transparent). IconMask: combined with AND,
     // black where the icon is opaque, white elsewhere. The icon is drawn only when both are set.
     QPixmap icon() const { return icon_; }
@@ -62,9 +64,11 @@ class XPButton final : public QAbstractButton {
     int roundedValue() const { return roundedValue_; }
     void setRoundedValue(int ellipse);
     int captionAlignment() const { return captionAlignment_; }
-    void setCaptionAlignment(int alignment);
+    void setCaptionAlignment(int alignment) {
+        store(captionAlignment_, alignment, "CaptionAlignment");
+    }
     int iconAlignment() const { return iconAlignment_; }
-    void setIconAlignment(int alignment);
+    void setIconAlignment(int alignment) { store(iconAlignment_, alignment, "IconAlignment"); }
 
     bool isHovered() const { return hover_; }
 
@@ -107,7 +111,13 @@ class XPButton final : public QAbstractButton {
 
   private:
     template <typename T>
-    void store(T& member, const T& value, const char* name);
+    void store(T& member, const T& value, const char* name) {
+        if (!(member == value)) {
+            member = value;
+            changed(name);
+        }
+    }
+    static QList<std::pair<const char*, QVariant>> persistedDefaults(const QString& caption);
     void changed(const char* name);
     void updateShape();
     void setHover(bool hover, const QPoint& screenPos);
