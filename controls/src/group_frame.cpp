@@ -497,12 +497,12 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     const int iconRoom = hasPicture && !captionRect.isEmpty() ? pictureRoom : 0;
     // A caption wider than its place is elided at its end.
     const int room = std::max(captionRect.width() - iconRoom, 0);
-    shownCaption_ = wrap || metrics.horizontalAdvance(text) <= room
-                        ? text
-                        : metrics.elidedText(text, Qt::ElideRight, room);
+    const QString shown = wrap || metrics.horizontalAdvance(text) <= room
+                              ? text
+                              : metrics.elidedText(text, Qt::ElideRight, room);
     QRect textRect = captionRect;
     if (iconRoom != 0) {
-        const int contentWidth = metrics.horizontalAdvance(shownCaption_) + iconRoom;
+        const int contentWidth = metrics.horizontalAdvance(shown) + iconRoom;
         int contentLeft = captionRect.left();
         if (alignment_ == kCentre) {
             contentLeft += (captionRect.width() - contentWidth) / 2;
@@ -516,7 +516,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
         textRect.setWidth(contentWidth - iconRoom);
         painter.drawPixmap(QRect(iconLeft, iconTop, iconSize_, iconSize_), picture_);
     }
-    if (shownCaption_.isEmpty() || textRect.isEmpty()) {
+    if (shown.isEmpty() || textRect.isEmpty()) {
         return;
     }
     int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::AlignHCenter;
@@ -528,7 +528,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
         flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::AlignRight;
     }
     painter.setPen(palette.text);
-    painter.drawText(textRect, flags, shownCaption_);
+    painter.drawText(textRect, flags, shown);
 }
 
 }  // namespace quillon

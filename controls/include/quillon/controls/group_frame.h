@@ -96,9 +96,6 @@ class GroupFrame final : public QGroupBox {
     int gradientHeaderStyle() const { return gradientHeaderStyle_; }
     void setGradientHeaderStyle(int style);
 
-    // The caption as last drawn (elided when it did not fit its rectangle).
-    QString shownCaption() const { return shownCaption_; }
-
     // Persistence: every property that differs from its default, keyed by property name; loading
     // restores missing keys to their defaults and recomputes the theme colours.
     QVariantMap saveProperties() const;
@@ -159,7 +156,6 @@ class GroupFrame final : public QGroupBox {
     QColor themeLight_;
     QColor themeDark_;
     QColor themeAccent_;
-    QString shownCaption_;
 };
 
 }  // namespace quillon
