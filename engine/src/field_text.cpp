@@ -20,8 +20,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-constexpr std::string_view kSkippedBlanks = " \t\n";
-
 std::string withoutBlanks(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
@@ -34,13 +32,8 @@ std::string withoutBlanks(std::string_view text) {
 }
 
 // The leading number of a text without blanks: its characters as from_chars takes them (a "+"
-// sign dropped; empty when there is no number) and how many characters of the text it uses.
-struct NumberSpan {
-    std::string_view number;
-    std::size_t consumed = 0;
-};
-
-NumberSpan leadingNumberSpan(std::string_view text) {
+// sign dropped; empty when there is no number).
+std::string_view leadingNumber(std::string_view text) {
     std::size_t pos = 0;
     std::size_t begin = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -75,7 +68,7 @@ NumberSpan leadingNumberSpan(std::string_view text) {
             pos = expPos;
         }
     }
-    return {text.substr(begin, pos - begin), pos};
+    return text.substr(begin, pos - begin);
 }
 
 double parseNumber(std::string_view number) {
@@ -214,24 +207,10 @@ double roundOnDecimalForm(double value, int decimals, TieRule rule) {
 double readNumber(std::string_view text) {
     // Field texts rarely hold blanks: read those in place, without a copy.
     if (std::none_of(text.begin(), text.end(), isSkippedBlank)) {
-        return parseNumber(leadingNumberSpan(text).number);
+        return parseNumber(leadingNumber(text));
     }
     const std::string compact = withoutBlanks(text);
-    return parseNumber(leadingNumberSpan(compact).number);
-}
-
-bool isWholeNumber(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(kSkippedBlanks);
-    if (begin == std::string_view::npos) {
-        return false;
-    }
-    const std::size_t end = text.find_last_not_of(kSkippedBlanks);
-    const std::string_view core = text.substr(begin, end - begin + 1);
-    if (core.find_first_of(kSkippedBlanks) != std::string_view::npos) {
-        return false;
-    }
-    const NumberSpan span = leadingNumberSpan(core);
-    return !span.number.empty() && span.consumed == core.size();
+    return parseNumber(leadingNumber(compact));
 }
 
 std::string writeNumber(double value) {

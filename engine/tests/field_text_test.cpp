@@ -40,14 +40,6 @@ TEST(LeadingNumber, OverflowReadsAsInfinityForTheStepToReject) {
     EXPECT_EQ(readNumber("-1e999"), -std::numeric_limits<double>::infinity());
 }
 
-TEST(LeadingNumber, WholeTextCheck) {
-    EXPECT_TRUE(isWholeNumber(" 30 "));
-    EXPECT_TRUE(isWholeNumber("+1.5e3"));
-    EXPECT_FALSE(isWholeNumber("30abc"));
-    EXPECT_FALSE(isWholeNumber("3 0"));
-    EXPECT_FALSE(isWholeNumber(""));
-}
-
 struct FormatCase {
     double value;
     int decimals;

@@ -13,9 +13,6 @@ namespace quillon {
 // A number too large for a double reads as +/-infinity, which the first step using it rejects.
 double readNumber(std::string_view text);
 
-// True when the whole text (blanks around it allowed) is one number, nothing else.
-bool isWholeNumber(std::string_view text);
-
 // Plain decimal text of a finite value with up to 15 significant digits, no trailing zeros and
 // never an exponent: 20 -> "20", 0.1 + 0.2 -> "0.3", -0.0 -> "0". readNumber reads it back as the
 // value rounded to 15 significant digits.
