@@ -1,6 +1,7 @@
 #include "quillon/engine/calculation_run.h"
 
 #include <cmath>
+#include <optional>
 
 #include "pin_measurement.h"
 #include "quillon/engine/angle_constants.h"
@@ -26,10 +27,28 @@ bool profileShiftAccepted(double x, SplineKind kind, double bound) {
     return (-bound <= x && x <= kShiftFloor) || x == -kSpecialShift;
 }
 
+// The window's reset, in field order: z, beta, x and the results to 0, alpha to 30.
+template <typename Write>
+void clearFields(const Edition& edition, Write write) {
+    write(Field::z, 0.0);
+    write(Field::beta, 0.0);
+    write(Field::alpha, kDefaultPressureAngle);
+    write(Field::x, 0.0);
+    for (Field field : {Field::d, Field::da, Field::df, Field::db}) {
+        write(field, 0.0);
+    }
+    if (edition.hasProfileShiftAmount) {
+        write(Field::xm, 0.0);
+    }
+    for (Field field : {Field::ha, Field::hf, Field::h, Field::W, Field::M}) {
+        write(field, 0.0);
+    }
+}
+
 // Each field rewritten with its display pattern; a field whose number is not finite keeps its text.
 void formatForDisplay(RunContext& run) {
     const auto reformat = [&](Field field, int decimals) {
-        run.step([&] { run.form.setText(field, formatNumber(run.number(field), decimals)); });
+        run.step([&] { run.reformat(field, decimals); });
     };
     if (run.edition.formatsInputs) {
         reformat(Field::x, 5);
@@ -52,7 +71,14 @@ void formatForDisplay(RunContext& run) {
 }
 
 void computeGeometry(RunContext& run) {
-    const auto cosBeta = [&] { return std::cos(run.number(Field::beta) * kDegToRad); };
+    // β no longer changes once checked: its cosine is taken once, by the first step that needs it.
+    std::optional<double> cosBetaOnce;
+    const auto cosBeta = [&] {
+        if (!cosBetaOnce) {
+            cosBetaOnce = std::cos(run.number(Field::beta) * kDegToRad);
+        }
+        return *cosBetaOnce;
+    };
 
     run.step([&] { run.write(Field::d, run.number(Field::z) * run.number(Field::m) / cosBeta()); });
     run.step([&] {
@@ -106,14 +132,14 @@ void runSequence(RunContext& run, const std::function<void()>& handOff) {
         }
     };
 
-    if (!(run.number(Field::z) > edition.toothMinimum)) {
+    if (!(run.reading(Field::z) > edition.toothMinimum)) {
         run.form.showMessage(run_messages::kToothCountTooSmall);
         for (Field field : {Field::beta, Field::x, Field::d, Field::da, Field::df, Field::db,
                             Field::ha, Field::hf, Field::h, Field::W}) {
-            run.form.setText(field, "0");
+            run.write(field, 0.0);
         }
         if (edition.hasProfileShiftAmount) {
-            run.form.setText(Field::xm, "0");
+            run.write(Field::xm, 0.0);
         }
         handOffIfAny();
         return;
@@ -123,23 +149,23 @@ void runSequence(RunContext& run, const std::function<void()>& handOff) {
         run.step([&] { run.write(Field::xm, run.number(Field::x) * run.number(Field::m)); });
     }
 
-    const double beta = run.number(Field::beta);
+    const double beta = run.reading(Field::beta);
     if (beta > kMaxHelixAngle || beta < 0) {
         run.form.showMessage(run_messages::kHelixAngleInvalid);
-        run.form.setText(Field::beta, "0");
+        run.write(Field::beta, 0.0);
     }
 
-    const double alpha = run.number(Field::alpha);
+    const double alpha = run.reading(Field::alpha);
     if (alpha > kMaxPressureAngle || alpha <= 0) {
         run.form.showMessage(run.kind == SplineKind::External
                                  ? run_messages::kPressureAngleInvalidShaft
                                  : run_messages::kPressureAngleInvalidHub);
-        run.form.setText(Field::alpha, writeNumber(kDefaultPressureAngle));
+        run.write(Field::alpha, kDefaultPressureAngle);
     }
 
-    if (!profileShiftAccepted(run.number(Field::x), run.kind, edition.profileShiftBound)) {
+    if (!profileShiftAccepted(run.reading(Field::x), run.kind, edition.profileShiftBound)) {
         run.form.showMessage(run_messages::kProfileShiftOutsideDin5480);
-        clear(run.form, edition);
+        clearFields(edition, [&](Field field, double value) { run.write(field, value); });
         formatForDisplay(run);
         handOffIfAny();
         return;
@@ -165,19 +191,8 @@ void calculate(Form& form, RunState& state, const Edition& edition,
 }
 
 void clear(Form& form, const Edition& edition) {
-    form.setText(Field::z, "0");
-    form.setText(Field::beta, "0");
-    form.setText(Field::alpha, "30");
-    form.setText(Field::x, "0");
-    for (Field field : {Field::d, Field::da, Field::df, Field::db}) {
-        form.setText(field, "0");
-    }
-    if (edition.hasProfileShiftAmount) {
-        form.setText(Field::xm, "0");
-    }
-    for (Field field : {Field::ha, Field::hf, Field::h, Field::W, Field::M}) {
-        form.setText(field, "0");
-    }
+    clearFields(edition,
+                [&](Field field, double value) { form.setText(field, writeNumber(value)); });
 }
 
 }  // namespace quillon

@@ -31,9 +31,11 @@ void measurePins(RunContext& run) {
     run.alphaMDetermined = run.step([&] { run.state.alphaM = AInv2(invM); });
 
     const auto writeM = [&](double value) {
-        run.form.setText(Field::M, run.edition.formatsPinMeasurementAtOnce
-                                       ? formatNumber(value, 3)
-                                       : writeNumber(finiteOrFail(value)));
+        if (run.edition.formatsPinMeasurementAtOnce) {
+            run.writeFormatted(Field::M, value, 3);
+        } else {
+            run.write(Field::M, value);
+        }
     };
     // No pin position could be found for this spline (m = 0, a pin that misses the flanks): an
     // earlier spline's angle must not turn into a plausible-looking M.
@@ -52,7 +54,7 @@ void measurePins(RunContext& run) {
         const bool odd = std::fmod(std::nearbyint(z), 2.0) != 0.0;
         const double centres = odd ? d * cosAlphaT * std::cos(90.0 / z * kDegToRad) / cosAlphaM
                                    : d * cosAlphaT / cosAlphaM;
-        writeM(finiteOrFail(centres + run.sign() * dp));
+        writeM(centres + run.sign() * dp);
     });
     if (!measured) {
         writeM(0.0);

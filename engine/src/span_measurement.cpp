@@ -1,6 +1,7 @@
 #include "span_measurement.h"
 
 #include <cmath>
+#include <utility>
 
 #include "quillon/engine/angle_constants.h"
 #include "quillon/engine/involute.h"
@@ -20,6 +21,7 @@ void measureSpan(RunContext& run) {
     // Teeth spanned: the measuring faces touch the flanks near the reference circle. The raw count
     // is rounded to two places first (ties to even), then to a whole number (halves up), so every
     // raw count from n + 0.495 on spans n + 1 teeth.
+    double k = 0.0;
     run.kDetermined = run.step([&] {
         const double zVirtual = run.state.zVirtual.value_or(0.0);
         const double alpha = run.number(Field::alpha);
@@ -28,29 +30,29 @@ void measureSpan(RunContext& run) {
         double raw = zVirtual * alpha / 180.0 + 0.5;
         raw = run.kind == SplineKind::External ? raw + shiftTerm : raw - shiftTerm;
         const double twoPlaces = roundHalfEven(finiteOrFail(raw), 2);
-        run.state.k = formatNumber(twoPlaces, 0);
+        NumberText count = formattedNumber(twoPlaces, 0);
+        k = count.number.value;
+        run.state.k = std::move(count.text);
     });
 
     // A span measured with an earlier spline's k would be a wrong number that looks right.
     if (!run.zVirtualDetermined || !run.kDetermined) {
-        run.form.setText(Field::W, "0");
+        run.write(Field::W, 0.0);
         return;
     }
     const bool measured = run.step([&] {
         const double m = run.number(Field::m);
         const double alpha = run.number(Field::alpha);
         const double x = run.number(Field::x);
-        const double k = readNumber(run.state.k);
         const double zVirtual = run.state.zVirtual.value_or(0.0);
         const double a = alpha * kDegToRad;
         double inner = (k - 0.5) * kPi + zVirtual * inv(alpha);
         const double shiftTerm = 2.0 * x * std::tan(a);
         inner = run.kind == SplineKind::External ? inner + shiftTerm : inner - shiftTerm;
-        const double w = finiteOrFail(m * std::cos(a) * inner);
-        run.form.setText(Field::W, formatNumber(w, 3));
+        run.writeFormatted(Field::W, m * std::cos(a) * inner, 3);
     });
     if (!measured) {
-        run.form.setText(Field::W, "0");
+        run.write(Field::W, 0.0);
     }
 }
 

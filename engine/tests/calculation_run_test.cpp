@@ -322,6 +322,130 @@ TEST(CalculationRun, AnInputTooLargeForADoubleFailsItsStepsQuietly) {
     EXPECT_EQ(calc[Field::M], "0.000");
 }
 
+struct MagnitudeCase {
+    Edition edition;
+    SplineKind kind;
+    const char* z;
+    const char* m;
+    const char* beta;
+    const char* x;
+    const char* dp;
+    const char* k;
+    std::vector<const char*> results;  // d, da, df, db, ha, hf, h, W, M, xm
+};
+
+class Magnitude : public testing::TestWithParam<MagnitudeCase> {};
+
+// Splines of every size give the texts the field-by-field run gave, from the tiny to the absurd
+// (results beyond 2^53 or below 1e-5 take the general number conversions).
+TEST_P(Magnitude, GivesTheTextsOfTheFieldByFieldRun) {
+    const MagnitudeCase& c = GetParam();
+    Calculator calc;
+    calc.edition = c.edition;
+    calc.kind(c.kind)
+        .with(Field::z, c.z)
+        .with(Field::m, c.m)
+        .with(Field::beta, c.beta)
+        .with(Field::x, c.x)
+        .with(Field::dp, c.dp)
+        .run();
+    EXPECT_EQ(calc.state.k, c.k);
+    const Field results[] = {Field::d,  Field::da, Field::df, Field::db, Field::ha,
+                             Field::hf, Field::h,  Field::W,  Field::M,  Field::xm};
+    for (std::size_t i = 0; i < c.results.size(); ++i) {
+        EXPECT_EQ(calc[results[i]], c.results[i]) << fieldName(results[i]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, Magnitude,
+    testing::Values(
+        MagnitudeCase{
+            kTol,
+            kExt,
+            "20",
+            "1e-7",
+            "0",
+            "0",
+            "2e-7",
+            "4",
+            {"0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0"}},
+        MagnitudeCase{
+            kTol,
+            kInt,
+            "20",
+            "0.0001234",
+            "7",
+            "-0.1",
+            "0.0002",
+            "4",
+            {"0.002", "0.002", "0.003", "0.002", "0.000", "0.000", "0.000", "0.001", "0.002", "0"}},
+        MagnitudeCase{kTol,
+                      kExt,
+                      "97",
+                      "1e14",
+                      "0",
+                      "0.2",
+                      "1.7e14",
+                      "17",
+                      {"9700000000000000.000", "9830000000000000.000", "9630000000000000.000",
+                       "8400446460027470.000", "45000000000000.000", "55000000000000.000",
+                       "100000000000000.000", "4960689891793270.000", "9974936571628300.000", "0"}},
+        MagnitudeCase{kTol,
+                      kExt,
+                      "1e15",
+                      "2",
+                      "0",
+                      "0",
+                      "3.5",
+                      "166666666666667",
+                      {"2000000000000000.000", "2000000000000000.000", "2000000000000000.000",
+                       "1732050816500510.000", "0.900", "1.100", "2.000", "999999984529958.000",
+                       "1999999989686650.000", "0"}},
+        MagnitudeCase{kLite,
+                      kInt,
+                      "41",
+                      "1.75",
+                      "29.99",
+                      "-0.4",
+                      "2.52",
+                      "11",
+                      {"82.841", "82.639", "86.680", "68.930", "0.909", "1.111", "2.021", "55.580",
+                       "81.365", "-0.700"}},
+        MagnitudeCase{kLite,
+                      kExt,
+                      "12345",
+                      "0.6",
+                      "12.5",
+                      "0.47",
+                      "1.04",
+                      "2195",
+                      {"7586.838", "7587.969", "7586.740", "6530.397", "0.277", "0.338", "0.615",
+                       "3950.313", "7588.890", "0.282"}},
+        MagnitudeCase{kTol,
+                      kInt,
+                      "23",
+                      "8",
+                      "30",
+                      "0.07",
+                      "11.52",
+                      "6",
+                      {"212.465", "202.858", "221.333", "176.781", "4.157", "5.081", "9.238",
+                       "131.686", "198.029", "0"}},
+        MagnitudeCase{kTol,
+                      kExt,
+                      "7",
+                      "1e30",
+                      "0",
+                      "0",
+                      "1e30",
+                      "2",
+                      {"7000000000000000000000000000000.000", "7900000000000000000000000000000.000",
+                       "5900000000000000000000000000000.000", "6062177857751780000000000000000.000",
+                       "450000000000000000000000000000.000", "550000000000000000000000000000.000",
+                       "1000000000000000000000000000000.000", "4406899617178520000000000000000.000",
+                       "0.000", "0"}}));
+
 TEST(Clear, ResetsInFieldOrder) {
     InMemoryForm form;
     clear(form, Edition::lite());

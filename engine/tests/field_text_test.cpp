@@ -87,7 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteCase{0, "0"}, WriteCase{1.0 / 3, "0.333333333333333"},
                     WriteCase{-2.0 / 3, "-0.666666666666667"}, WriteCase{1e-7, "0.0000001"},
                     WriteCase{1.5e16, "15000000000000000"}, WriteCase{2.165, "2.165"},
-                    WriteCase{1.25 * 1.732, "2.165"}, WriteCase{0.5 * 1.44, "0.72"}));
+                    WriteCase{1.25 * 1.732, "2.165"}, WriteCase{0.5 * 1.44, "0.72"},
+                    // Exact ties at the 16th digit go to the even neighbour.
+                    WriteCase{100000000000000.5, "100000000000000"},
+                    WriteCase{100000000000001.5, "100000000000002"},
+                    WriteCase{999999999999999.5, "1000000000000000"}));
 
 TEST(HalfEvenRounding, DecidesOnTheFifteenDigitForm) {
     EXPECT_EQ(roundHalfEven(3.4949999999999997, 2), 3.5);
@@ -115,6 +119,32 @@ TEST(PlainText, RoundTripsThroughTheReader) {
         const double back = readNumber(text);
         ASSERT_EQ(back, rounded) << text;
         ASSERT_EQ(writeNumber(back), text);
+    }
+}
+
+// Property: a written number carries exactly the number its text reads as, and formatting it again
+// from the digits it carries gives what formatting the bare value gives.
+TEST(NumberText, CarriesTheNumberItsTextReadsAs) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-330, 310);
+    for (int i = 0; i < 20000; ++i) {
+        // Half of the values in the magnitudes of splines, half anywhere a double reaches.
+        const int power = i % 2 == 0 ? exponent(random) % 12 : exponent(random);
+        const double value = mantissa(random) * std::pow(10.0, power);
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        const NumberText plain = plainNumber(value);
+        ASSERT_EQ(plain.text, writeNumber(value));
+        ASSERT_EQ(readNumber(plain.text), plain.number.value) << plain.text;
+        for (int decimals : {0, 3, 5}) {
+            const NumberText shown = formattedNumber(value, decimals);
+            ASSERT_EQ(readNumber(shown.text), shown.number.value) << shown.text;
+            const NumberText again = formattedNumber(plain.number, decimals);
+            ASSERT_EQ(again.text, formatNumber(plain.number.value, decimals)) << plain.text;
+            ASSERT_EQ(again.number.value, readNumber(again.text)) << again.text;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace quillon {
@@ -39,6 +40,11 @@ inline constexpr std::array kAllFields = {
     Field::df, Field::db, Field::ha,    Field::hf,     Field::h,
     Field::W,  Field::M,  Field::xm,    Field::grade,  Field::seriesLetter,
 };
+
+// The place of a field in kAllFields, for tables indexed by field.
+inline constexpr std::size_t fieldIndex(Field field) {
+    return static_cast<std::size_t>(field);
+}
 
 // A short English name ("z", "haStar", "W", ...), for messages of tests and tools.
 std::string_view fieldName(Field field);

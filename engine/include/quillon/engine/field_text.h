@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,41 @@ std::string writeNumber(double value);
 // rounding works on the value's 15-significant-digit decimal form and goes half away from zero
 // (1.0005 -> "1.001", 3.5 -> "4"); a value that rounds to zero carries no minus sign.
 std::string formatNumber(double value, int decimals);
+
+// A finite value other than zero in decimal scientific form with 15 significant digits, as the
+// display formats round it: +/-0.d1d2...d15 * 10^pointPosition, d1 never 0.
+struct DecimalForm {
+    static constexpr int kSignificantDigits = 15;
+
+    bool negative = false;
+    char digits[kSignificantDigits] = {};
+    int pointPosition = 0;  // digits before the decimal point (may be <= 0)
+};
+
+// The number a field's text reads as, with its 15-digit decimal form where the text holds exactly
+// those digits (not for zero, nor far outside the usual magnitudes), so that a display format need
+// not convert the value again.
+struct FieldNumber {
+    double value = 0;
+    std::optional<DecimalForm> digits;
+};
+
+// A number written as text, and the number that reading the text gives back:
+// readNumber(text) == number.value.
+struct NumberText {
+    std::string text;
+    FieldNumber number;
+};
+
+// writeNumber's text with its number (the value rounded to 15 significant digits).
+NumberText plainNumber(double value);
+
+// formatNumber's text with its number; fails as formatNumber does.
+NumberText formattedNumber(double value, int decimals);
+
+// The display format of a field's number: the same text as formattedNumber(number.value,
+// decimals), from the digits the field already holds where it has them.
+NumberText formattedNumber(const FieldNumber& number, int decimals);
 
 // Rounds to `decimals` places on the 15-significant-digit decimal form, ties to the even
 // neighbour (3.4949999999999997 counts as 3.495 and becomes 3.50).
