@@ -42,8 +42,9 @@ class RunContext final {
     // checks compare it with their bounds.
     double reading(Field field) { return known(field).value; }
 
-    // The number a field holds, for a step's arithmetic.
-    double number(Field field) { return reading(field); }
+    // The number a field holds, for a step's arithmetic: a number too large for a double fails the
+    // step that reads it, as a division by zero does.
+    double number(Field field) { return finiteOrFail(reading(field)); }
 
     // Writes a result as plain 15-digit text; a value that is not finite fails the step.
     void write(Field field, double value) { store(field, plainNumber(finiteOrFail(value))); }

@@ -311,6 +311,54 @@ TEST(CalculationRun, ResultsNeverShowANegativeZero) {
     }
 }
 
+struct OverflowCase {
+    Field field;
+    const char* text;
+    const char* W;
+    const char* shaftM;
+    const char* hubM;
+};
+
+class Overflow : public testing::TestWithParam<OverflowCase> {};
+
+// A number too large for a double fails every step that reads it, as a division by zero does: no
+// result is computed from the earlier spline's fields (z = 20, m = 2, dp = 3.5), nothing is told.
+TEST_P(Overflow, FailsEveryStepThatReadsIt) {
+    const OverflowCase& c = GetParam();
+    for (SplineKind kind : {kExt, kInt}) {
+        Calculator calc = straightSpline(kind);
+        calc.run();
+        calc.with(Field::z, "41").with(Field::m, "1.25").with(Field::dp, "2.165");
+        calc.with(c.field, c.text).run();
+        EXPECT_EQ(calc[Field::W], c.W) << fieldName(c.field);
+        EXPECT_EQ(calc[Field::M], kind == kExt ? c.shaftM : c.hubM) << fieldName(c.field);
+    }
+}
+
+// alpha, beta and x out of range are corrected or rejected before any step reads them; haStar and
+// cn fail the steps of da, df, ha and hf only.
+INSTANTIATE_TEST_SUITE_P(
+    InEachInput, Overflow,
+    testing::Values(OverflowCase{Field::z, "1e400", "0.000", "0.000", "0.000"},
+                    OverflowCase{Field::z, "-1e400", "0", "44.982", "34.826"},  // rejected
+                    OverflowCase{Field::m, "1e400", "0.000", "0.000", "0.000"},
+                    OverflowCase{Field::m, "-1e400", "0.000", "0.000", "0.000"},
+                    OverflowCase{Field::alpha, "1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::alpha, "-1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::haStar, "1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::haStar, "-1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::beta, "1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::beta, "-1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::x, "1e400", "0.000", "0.000", "0.000"},
+                    OverflowCase{Field::x, "-1e400", "0.000", "0.000", "0.000"},
+                    OverflowCase{Field::cn, "1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::cn, "-1e400", "24.491", "54.283", "48.091"},
+                    OverflowCase{Field::dp, "1e400", "24.491", "0.000", "0.000"},
+                    OverflowCase{Field::dp, "-1e400", "24.491", "0.000", "0.000"}),
+    [](const testing::TestParamInfo<OverflowCase>& info) {
+        return std::string(fieldName(info.param.field)) + (*info.param.text == '-' ? "_minus" : "");
+    });
+
 TEST(CalculationRun, AnInputTooLargeForADoubleFailsItsStepsQuietly) {
     Calculator calc = straightSpline(SplineKind::External);
     calc.run();
