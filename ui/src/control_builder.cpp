@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "glyph_circle.h"
+#include "menu_icon.h"
 #include "quillon/controls/group_frame.h"
 #include "quillon/controls/xp_button.h"
 
@@ -96,6 +97,8 @@ QWidget* createControl(const ControlLayout& row, QWidget* parent) {
             picture->setScaledContents(true);
             return picture;
         }
+        case ControlKind::MenuIcon:
+            return new MenuIcon(pngPicture(text), parent);
         case ControlKind::Circle:
             return new GlyphCircle(QColor::fromRgb(*row.background), parent);
         case ControlKind::Label: {

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +15,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 #include <cmath>
 
@@ -22,9 +25,13 @@
 #include "quillon/controls/xp_button.h"
 #include "quillon/engine/calculation_run.h"
 #include "quillon/engine/field_text.h"
+#include "quillon/report/lite_report.h"
 #include "quillon/report/report_commands.h"
+#include "quillon/report/tolerance_report.h"
 #include "quillon/tolerance/open_tolerance_database.h"
 #include "quillon/tolerance/piancha.h"
+#include "spline_details_window.h"
+#include "window_menu.h"
 
 static void initialiseWindowPictures() {
     Q_INIT_RESOURCE(quillon);
@@ -119,6 +126,18 @@ void DIN5480::connectReactions() {
             controls_.report->setEnabled(readNumber(d.toStdString()) > 0);
         });
     }
+    // The window menu and, through it, the details window, which follows every field, the kind
+    // and every calculation.
+    connect(controls_.menuIcon, &QAbstractButton::clicked, this, &DIN5480::openWindowMenuBelowIcon);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this), &QShortcut::activated, this,
+            &DIN5480::openWindowMenuBelowIcon);
+    for (QLineEdit* field : controls_.fields) {
+        if (field != nullptr) {
+            connect(field, &QLineEdit::textChanged, this, &DIN5480::stateChanged);
+        }
+    }
+    connect(controls_.external, &QRadioButton::toggled, this, &DIN5480::stateChanged);
+
     if (QLineEdit* letter = controls_.field(Field::seriesLetter)) {
         // Stroke by stroke: a letter that names no series leaves the last column in force.
         connect(letter, &QLineEdit::textChanged, this,
@@ -228,6 +247,7 @@ QPrinter* DIN5480::printer() const {
 
 void DIN5480::calculate() {
     quillon::calculate(form(), runState_, edition_.rules, [this] { runHandOff(); });
+    emit stateChanged();  // k and the deviations are no fields
 }
 
 void DIN5480::runHandOff() {
@@ -343,6 +363,63 @@ void DIN5480::printReport() {
     }();
     if (accepted) {  // a cancelled print dialog prints nothing
         report::printLiteReport(*target, form());
+    }
+}
+
+std::vector<std::string> DIN5480::reportLines() const {
+    return edition_.reportLayout == ReportLayout::Tolerance
+               ? report::toleranceReportLines(form(), runState_.k, deviation_.nearDeviation,
+                                              deviation_.farDeviation)
+               : report::liteFileReportLines(form(), runState_.k);
+}
+
+void DIN5480::applyDesignation(const SplineDesignation& designation) {
+    // The kind as a click on its option, the numbers as typed, the pin as a module pick gives it.
+    (designation.kind == SplineKind::External ? controls_.external : controls_.internal)->click();
+    setText(Field::z, writeNumber(designation.teeth));
+    setText(Field::m, writeNumber(designation.module));
+    setText(Field::alpha, writeNumber(designation.pressureAngle));
+    setText(Field::beta, "0");  // a DIN 5480 designation names a straight spline
+    setText(Field::x, shortDecimal(profileShift(designation), 5));
+    proposePinDiameter();
+    if (designation.tolerance && edition_.reportLayout == ReportLayout::Tolerance) {
+        setText(Field::grade, std::to_string(designation.tolerance->grade));
+        setText(Field::seriesLetter, std::string(1, designation.tolerance->series));
+    }
+    calculate();
+}
+
+WindowMenu& DIN5480::windowMenu() {
+    if (windowMenu_ == nullptr) {
+        windowMenu_ = new WindowMenu(*this);
+        connect(this, &DIN5480::stateChanged, windowMenu_, [this] {
+            if (SplineDetailsWindow* details = windowMenu_->detailsIfMade()) {
+                details->mainWindowChanged();
+            }
+        });
+    }
+    return *windowMenu_;
+}
+
+void DIN5480::openWindowMenu(QPoint globalPosition) {
+    windowMenu().popup(globalPosition);
+}
+
+void DIN5480::openWindowMenuBelowIcon() {
+    openWindowMenu(controls_.menuIcon->mapToGlobal(QPoint(0, controls_.menuIcon->height())));
+}
+
+// A right click on a free area (the background, a caption, a group) opens the window menu; not on
+// a control (fields keep their edit menu) and not on the title strip, where every button drags.
+void DIN5480::contextMenuEvent(QContextMenuEvent* event) {
+    const QWidget* hit = childAt(event->pos());
+    const bool titleStrip = hit == controls_.titleStrip || hit == controls_.menuIcon ||
+                            hit == controls_.minimiseGlyph || hit == controls_.closeGlyph;
+    const bool free = hit == nullptr || qobject_cast<const QLabel*>(hit) != nullptr ||
+                      qobject_cast<const GroupFrame*>(hit) != nullptr ||
+                      qobject_cast<const QGroupBox*>(hit) != nullptr;
+    if (free && !titleStrip) {
+        openWindowMenu(event->globalPos());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -187,7 +188,8 @@ inline std::vector<ControlLayout> withTitleStrip(const TitleStrip& design,
     std::vector<ControlLayout> layout{
         picture("Image1", kWindowPlace, ":/quillon/background.png"),
         picture("top", design.strip, ":/quillon/top.png", into<&WindowControls::titleStrip>),
-        picture("Image2", design.icon, ":/quillon/spline16.png"),
+        {ControlKind::MenuIcon, "Image2", design.icon, into<&WindowControls::menuIcon>,
+         ":/quillon/spline16.png"},
         circle("min", 6375),
         circle("QUIT", 6660),
         label("Label22", {6390, 60, 225, 195}, "—", kVerdana75Bold, kYellow, kCaptionCentred,

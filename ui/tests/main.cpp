@@ -16,5 +16,9 @@ int main(int argc, char* argv[]) {
         quillon::ui::test::LiteWindowTest lite;
         failures += QTest::qExec(&lite, argc, argv);
     }
+    {
+        quillon::ui::test::DetailsWindowTest details;
+        failures += QTest::qExec(&details, argc, argv);
+    }
     return failures == 0 ? 0 : 1;
 }

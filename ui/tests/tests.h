@@ -89,4 +89,24 @@ class LiteWindowTest final : public QObject {
     std::unique_ptr<WindowDriver> driver_;
 };
 
+class DetailsWindowTest final : public QObject {
+    Q_OBJECT
+
+  public:
+    DetailsWindowTest();
+    ~DetailsWindowTest() override;
+
+  private slots:
+    void cleanup();
+    void appliesADesignationThroughTheAccessibilityInterface();
+    void appliesDesignationsInBothEditions_data();
+    void appliesDesignationsInBothEditions();
+    void followsTheMainWindowLive();
+    void copiesTheReportHeadedByTheDesignation_data();
+    void copiesTheReportHeadedByTheDesignation();
+
+  private:
+    std::unique_ptr<WindowDriver> driver_;
+};
+
 }  // namespace quillon::ui::test

@@ -16,7 +16,8 @@ struct WindowControls;
 // What a control of the window is. Pictures and circles are decoration; the other kinds take part
 // in the window's behaviour.
 enum class ControlKind {
-    Picture,        // a fixed image (background, title strip, icon)
+    Picture,        // a fixed image (background, title strip)
+    MenuIcon,       // the window's icon: a picture that opens the window menu when clicked
     Circle,         // a filled circle with a white rim under a title glyph
     Label,          // static text
     TextField,      // single-line field, text centred

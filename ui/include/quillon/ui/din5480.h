@@ -8,7 +8,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "quillon/engine/designation.h"
 #include "quillon/engine/form.h"
 #include "quillon/engine/run_state.h"
 #include "quillon/tolerance/deviation_result.h"
@@ -20,6 +22,8 @@
 class QPrinter;
 
 namespace quillon::ui {
+
+class WindowMenu;
 
 // The calculator's one window. It is the data store of the program (the Form of the calculation):
 // every input and result is the text of one of its fields, and every write into a field — by the
@@ -69,6 +73,22 @@ class DIN5480 final : public QWidget, private Form {
     // system costs start-up time) and kept; nullptr in the tolerance edition.
     QPrinter* printer() const;
 
+    // The lines of the file report as the report command would write them now (UTF-8).
+    std::vector<std::string> reportLines() const;
+
+    // Writes a DIN 5480 designation into the fields as a user would (kind, z, m, α, β = 0, x, the
+    // pin diameter proposed for the module, and the tolerance when it gives one and the edition
+    // has tolerances), then calculates as "更新数据" does.
+    void applyDesignation(const SplineDesignation& designation);
+
+    // The window menu (its icon, a right click on a free area, Alt+Space), made on first use.
+    WindowMenu& windowMenu();
+    void openWindowMenu(QPoint globalPosition);
+
+  signals:
+    // A field, the kind or, after a calculation, k and the deviations changed.
+    void stateChanged();
+
   public slots:
     void calculate();    // cmd1 "更新数据"
     void clear();        // cmd2 "清除数据" on a mouse press; also the calculation's clearing
@@ -77,6 +97,7 @@ class DIN5480 final : public QWidget, private Form {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     // Form: the fields by quantity, the kind options and the message box.
@@ -90,6 +111,7 @@ class DIN5480 final : public QWidget, private Form {
     void proposePinDiameter();  // the module times the factor of the selected kind
     void closeByGlyph();
     void runHandOff();
+    void openWindowMenuBelowIcon();
 
     const WindowEdition& edition_;
     WindowControls controls_;
@@ -104,6 +126,7 @@ class DIN5480 final : public QWidget, private Form {
     SaveFileChooser saveFileChooser_;
     PrintDialogRunner printDialog_;
     QString reportFileName_ = QStringLiteral("reporter.txt");
+    WindowMenu* windowMenu_ = nullptr;  // made on first use
 };
 
 }  // namespace quillon::ui

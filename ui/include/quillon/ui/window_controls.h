@@ -4,6 +4,7 @@
 
 #include "quillon/engine/field.h"
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,20 +25,21 @@ struct WindowControls {
     std::array<QLineEdit*, kAllFields.size()> fields{};
     QLineEdit* field(Field quantity) const { return fields[static_cast<std::size_t>(quantity)]; }
 
-    QComboBox* moduleList = nullptr;     // Combo1
-    QComboBox* clearanceList = nullptr;  // Combo2
-    QRadioButton* external = nullptr;    // Option1, "外花键"
-    QRadioButton* internal = nullptr;    // Option2, "内花键"
-    XPButton* calculate = nullptr;       // cmd1, "更新数据"
-    XPButton* reset = nullptr;           // cmd2, "清除数据"
-    XPButton* report = nullptr;          // cmd3, the file report
-    XPButton* print = nullptr;           // cmd4, the printed report (lite edition)
-    QLabel* clearanceLegend = nullptr;   // Label2
-    GroupFrame* inputFrame = nullptr;    // Frame1 of the tolerance edition (its header is set)
-    GroupFrame* resultFrame = nullptr;   // Frame2 of the tolerance edition
-    QWidget* titleStrip = nullptr;       // top, the drag handle
-    QWidget* minimiseGlyph = nullptr;    // Label22, "—"
-    QWidget* closeGlyph = nullptr;       // Label3, "X"
+    QComboBox* moduleList = nullptr;      // Combo1
+    QComboBox* clearanceList = nullptr;   // Combo2
+    QRadioButton* external = nullptr;     // Option1, "外花键"
+    QRadioButton* internal = nullptr;     // Option2, "内花键"
+    XPButton* calculate = nullptr;        // cmd1, "更新数据"
+    XPButton* reset = nullptr;            // cmd2, "清除数据"
+    XPButton* report = nullptr;           // cmd3, the file report
+    XPButton* print = nullptr;            // cmd4, the printed report (lite edition)
+    QLabel* clearanceLegend = nullptr;    // Label2
+    GroupFrame* inputFrame = nullptr;     // Frame1 of the tolerance edition (its header is set)
+    GroupFrame* resultFrame = nullptr;    // Frame2 of the tolerance edition
+    QWidget* titleStrip = nullptr;        // top, the drag handle
+    QWidget* minimiseGlyph = nullptr;     // Label22, "—"
+    QWidget* closeGlyph = nullptr;        // Label3, "X"
+    QAbstractButton* menuIcon = nullptr;  // Image2, opens the window menu
 };
 
 }  // namespace quillon::ui

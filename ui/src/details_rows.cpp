@@ -1,0 +1,32 @@
+#include "details_rows.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace quillon::ui {
+
+void nameControl(QWidget& control, const char* objectName, const QString& caption) {
+    control.setObjectName(QString::fromUtf8(objectName));
+    control.setAccessibleName(caption);
+    control.setAccessibleDescription(control.objectName());
+}
+
+QLineEdit* addReadOnlyRow(QFormLayout& rows, const char* objectName, const QString& caption) {
+    auto* field = new QLineEdit;
+    field->setReadOnly(true);
+    nameControl(*field, objectName, caption);
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    rows.addRow(label, field);
+    return field;
+}
+
+void showText(QLineEdit& field, const QString& text) {
+    if (field.text() != text) {
+        field.setText(text);
+        field.setCursorPosition(0);
+    }
+}
+
+}  // namespace quillon::ui

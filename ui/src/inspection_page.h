@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace quillon::ui {
+
+class DIN5480;
+
+// The inspection dimensions of the spline in the main window: k, W, dp and M, and in the tolerance
+// edition the tolerance, the limits of W and M exactly as the report writes them, and the table
+// values they come from. A value that cannot be shown yet reads "—".
+class InspectionPage final : public QWidget {
+  public:
+    explicit InspectionPage(const DIN5480& window, QWidget* parent = nullptr);
+
+    void refresh();
+
+  private:
+    void refreshTolerances();
+
+    const DIN5480& window_;
+    QLineEdit* k_;
+    QLineEdit* w_;
+    QLineEdit* dp_;
+    QLineEdit* m_;
+    // Tolerance edition only; the lite edition has none of them.
+    QLineEdit* tolerance_ = nullptr;
+    QLineEdit* wLimits_ = nullptr;
+    QLineEdit* mLimits_ = nullptr;
+    QLineEdit* seriesDeviation_ = nullptr;
+    QLineEdit* totalTolerance_ = nullptr;
+    QLineEdit* actualTolerance_ = nullptr;
+    QLineEdit* row_ = nullptr;
+};
+
+}  // namespace quillon::ui

@@ -1,0 +1,100 @@
+#include "spline_details_window.h"
+
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "designation_page.h"
+#include "inspection_page.h"
+#include "quillon/ui/din5480.h"
+
+namespace quillon::ui {
+namespace {
+
+constexpr int kGapToMainWindow = 8;  // pixels between the two windows
+
+}  // namespace
+
+SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
+    : QWidget(&window, Qt::Window), window_(window) {
+    setObjectName(QStringLiteral("splineDetails"));
+    setWindowTitle(QStringLiteral("花键详情"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(objectName());
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("detailTabs"));
+    tabs_->setAccessibleName(windowTitle());
+    tabs_->setAccessibleDescription(tabs_->objectName());
+    inspection_ = new InspectionPage(window_);
+    designation_ = new DesignationPage(window_);
+    tabs_->addTab(inspection_, QStringLiteral("检测尺寸"));
+    tabs_->addTab(designation_, QStringLiteral("花键标记"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    resize(380, 340);
+}
+
+void SplineDetailsWindow::showInspectionPage() {
+    showPage(inspection_);
+}
+
+void SplineDetailsWindow::showDesignationPage() {
+    showPage(designation_);
+}
+
+void SplineDetailsWindow::showPage(QWidget* page) {
+    tabs_->setCurrentWidget(page);
+    if (!placed_) {
+        placeBesideMainWindow();
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    page->setFocus();
+}
+
+void SplineDetailsWindow::mainWindowChanged() {
+    if (refreshPending_ || !isVisible()) {
+        return;  // a hidden window catches up when it is shown
+    }
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        refresh();
+    });
+}
+
+void SplineDetailsWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void SplineDetailsWindow::refresh() {
+    inspection_->refresh();
+    designation_->refresh();
+}
+
+// To the right of the main window where the screen has room, else to its left, else as near to
+// it as the screen allows.
+void SplineDetailsWindow::placeBesideMainWindow() {
+    const QRect main = window_.frameGeometry();
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize size = frameGeometry().size().expandedTo(this->size());
+    int left = main.right() + 1 + kGapToMainWindow;
+    if (left + size.width() > area.right() + 1) {
+        left = main.left() - kGapToMainWindow - size.width();
+    }
+    left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+    const int top =
+        std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    move(left, top);
+}
+
+}  // namespace quillon::ui

@@ -1,0 +1,59 @@
+#include "window_menu.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+
+#include "about_box.h"
+#include "quillon/engine/designation.h"
+#include "quillon/ui/din5480.h"
+#include "spline_details_window.h"
+
+namespace quillon::ui {
+
+WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {
+    menu_ = new QMenu(&window_);
+    menu_->setObjectName(QStringLiteral("windowMenu"));
+    menu_->setAccessibleName(QStringLiteral("菜单"));
+    menu_->setAccessibleDescription(menu_->objectName());
+    // An entry pressed by an assistive tool is triggered without the menu closing itself.
+    connect(menu_, &QMenu::triggered, menu_, &QMenu::hide);
+    menu_->addAction(QStringLiteral("检测尺寸…"), this, [this] { details().showInspectionPage(); });
+    menu_->addAction(QStringLiteral("花键标记…"), this,
+                     [this] { details().showDesignationPage(); });
+    menu_->addSeparator();
+    menu_->addAction(QStringLiteral("复制结果"), this, &WindowMenu::copyResults);
+    menu_->addSeparator();
+    menu_->addAction(QStringLiteral("关于 quillon…"), this, [this] {
+        showAboutBox(&window_, window_.edition().reportLayout == ReportLayout::Tolerance);
+    });
+}
+
+void WindowMenu::popup(QPoint globalPosition) {
+    menu_->popup(globalPosition);
+}
+
+SplineDetailsWindow& WindowMenu::details() {
+    if (details_ == nullptr) {
+        details_ = new SplineDetailsWindow(window_);
+    }
+    return *details_;
+}
+
+QString WindowMenu::resultsText() const {
+    const bool tolerances = window_.edition().reportLayout == ReportLayout::Tolerance;
+    const FormDesignation named = designationOfForm(window_.form(), tolerances);
+    QString text = QString::fromStdString(named.designation ? printDesignation(*named.designation)
+                                                            : "DIN 5480 —（" + named.reason + "）");
+    text += QLatin1Char('\n');
+    for (const std::string& line : window_.reportLines()) {
+        text += QString::fromStdString(line) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void WindowMenu::copyResults() {
+    QGuiApplication::clipboard()->setText(resultsText());
+}
+
+}  // namespace quillon::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+
+class QMenu;
+
+namespace quillon::ui {
+
+class DIN5480;
+class SplineDetailsWindow;
+
+// The window menu of the main window (its icon, a right click on a free area, Alt+Space): the
+// details window's pages, "复制结果" and "关于 quillon…". Made on first use, like the details
+// window it opens, so that neither costs anything at start-up.
+class WindowMenu final : public QObject {
+  public:
+    explicit WindowMenu(DIN5480& window);
+
+    // Shows the menu with its top-left corner at `globalPosition`; returns at once.
+    void popup(QPoint globalPosition);
+    QMenu& menu() { return *menu_; }
+
+    SplineDetailsWindow& details();
+    // The details window when it has been made, else nullptr.
+    SplineDetailsWindow* detailsIfMade() const { return details_; }
+
+    // What "复制结果" puts on the clipboard: the designation line, then the report the file
+    // command would write now, as UTF-8 lines ended by line feeds.
+    QString resultsText() const;
+
+  private:
+    void copyResults();
+
+    DIN5480& window_;
+    QMenu* menu_;
+    QPointer<SplineDetailsWindow> details_;  // a child of the window, which deletes it
+};
+
+}  // namespace quillon::ui

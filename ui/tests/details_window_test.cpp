@@ -1,0 +1,229 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include "quillon/version.h"
+#include "tests.h"
+#include "window_driver.h"
+
+namespace quillon::ui::test {
+namespace {
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
+    Q_ASSERT(found != nullptr);
+    return found;
+}
+
+void press(QAccessibleInterface* control) {
+    QVERIFY(control->actionInterface() != nullptr);
+    QVERIFY(control->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+QMenu* shownMenu() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// Presses the window's icon as a screen reader does, then the menu entry named `entry`.
+void chooseFromMenu(WindowDriver& w, const QString& entry) {
+    press(accessible(w.control("Image2")));
+    QTRY_VERIFY(shownMenu() != nullptr);
+    QAccessibleInterface* menu = accessible(shownMenu());
+    for (int i = 0; i < menu->childCount(); ++i) {
+        if (menu->child(i)->text(QAccessible::Name) == entry) {
+            press(menu->child(i));
+            QTRY_VERIFY(shownMenu() == nullptr);
+            return;
+        }
+    }
+    QFAIL(qPrintable(entry));
+}
+
+QString textOf(QWidget* details, const char* name) {
+    auto* field = details->findChild<QLineEdit*>(QString::fromUtf8(name));
+    return field != nullptr ? field->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+}  // namespace
+
+DetailsWindowTest::DetailsWindowTest() = default;
+DetailsWindowTest::~DetailsWindowTest() = default;
+
+void DetailsWindowTest::cleanup() {
+    driver_.reset();
+}
+
+void DetailsWindowTest::appliesADesignationThroughTheAccessibilityInterface() {
+    driver_ = std::make_unique<WindowDriver>(WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    // Nothing of the menu or the details window exists before it is asked for.
+    QVERIFY(w.window->findChild<QMenu*>() == nullptr);
+    QAccessibleInterface* icon = accessible(w.control("Image2"));
+    QCOMPARE(icon->role(), QAccessible::Button);
+    QCOMPARE(icon->text(QAccessible::Name), "菜单");
+
+    chooseFromMenu(w, "检测尺寸…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    QVERIFY(details != nullptr && details->isVisible());
+    QCOMPARE(details->windowTitle(), "花键详情");
+    auto* tabs = details->findChild<QTabWidget*>("detailTabs");
+    QCOMPARE(tabs->currentWidget()->objectName(), "inspectionPage");
+    QCOMPARE(textOf(details, "inspW"), "—");
+    QCOMPARE(textOf(details, "inspRow"), "—");
+
+    chooseFromMenu(w, "花键标记…");
+    QCOMPARE(tabs->currentWidget()->objectName(), "designationPage");
+    QCOMPARE(textOf(details, "designationText"), "—");  // z = 0 at start
+    QAccessibleInterface* input = accessible(details->findChild<QLineEdit*>("designationInput"));
+    QCOMPARE(input->text(QAccessible::Name), "输入标记");
+    input->editableTextInterface()->insertText(0, "DIN 5480 - W 120 x 3 x 30 x 38 x 8f");
+    press(accessible(details->findChild<QWidget*>("applyDesignation")));
+
+    QTRY_COMPARE(w.text("Text1"), "38");
+    QCOMPARE(w.text("Combo1"), "3");
+    QCOMPARE(w.text("Text2"), "0");
+    QCOMPARE(w.text("Text4"), "0.45000");
+    QCOMPARE(w.text("Text16"), "5.196");
+    QCOMPARE(w.text("Text19"), "8");
+    QCOMPARE(w.text("Text17"), "f");
+    QVERIFY(w.messages.isEmpty());
+    QCOMPARE(details->findChild<QLabel*>("designationStatus")->text(),
+             "已应用：DIN 5480 - W 120 x 3 x 30 x 38 x 8f");
+    QTRY_COMPARE(textOf(details, "designationText"), "DIN 5480 - W 120 x 3 x 30 x 38 x 8f");
+
+    // The inspection page shows what the fields and the report show.
+    const std::vector<std::string> report = w.window->reportLines();
+    const auto reported = [&report](int line) {
+        return QString::fromStdString(report.at(line - 1)).section(QStringLiteral(" = "), 1);
+    };
+    QCOMPARE(textOf(details, "inspK"), QString::fromStdString(w.window->runState().k));
+    QCOMPARE(textOf(details, "inspW"), w.text("Text14"));
+    QCOMPARE(textOf(details, "inspM"), w.text("Text15"));
+    QCOMPARE(textOf(details, "inspDp"), "5.196");
+    QCOMPARE(textOf(details, "inspTolerance"), "8f");
+    QCOMPARE(textOf(details, "inspWLimits"), reported(23));
+    QCOMPARE(textOf(details, "inspMLimits"), reported(24));
+    QVERIFY(textOf(details, "inspRow") != "—");
+}
+
+void DetailsWindowTest::appliesDesignationsInBothEditions_data() {
+    QTest::addColumn<bool>("lite");
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<QStringList>("fields");  // Text1, Combo1, Text4, Text16, Option2 checked
+    QTest::addColumn<QString>("status");
+    QTest::newRow("hub, tolerance")
+        << false << "n 120 * 3 * 38 9h" << QStringList{"38", "3", "-0.45000", "4.320", "true"}
+        << "已应用：DIN 5480 - N 120 x 3 x 30 x 38 x 9H";
+    QTest::newRow("lite ignores the tolerance")
+        << true << "W 10 x 0,8 x 11 x 7h" << QStringList{"11", "0.8", "0.2", "1.3856", "false"}
+        << "已应用：DIN 5480 - W 10 x 0.8 x 30 x 11（简化版不计公差，未采用 7h）";
+    QTest::newRow("no designation")
+        << false << "W 120 x 3" << QStringList{"0", "1.25", "0", "2.165", "false"}
+        << "无法识别的标记：W 120 x 3";
+    QTest::newRow("series not in the tables")
+        << false << "W 120 x 3 x 38 x 8j" << QStringList{"0", "1.25", "0", "2.165", "false"}
+        << "无法识别的标记：8j（公差表中没有基本偏差 j）";
+}
+
+void DetailsWindowTest::appliesDesignationsInBothEditions() {
+    QFETCH(bool, lite);
+    QFETCH(QString, designation);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, status);
+    driver_ =
+        std::make_unique<WindowDriver>(lite ? WindowEdition::lite() : WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    chooseFromMenu(w, "花键标记…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    auto* input = details->findChild<QLineEdit*>("designationInput");
+    input->setText(designation);
+    QTest::keyClick(input, Qt::Key_Return);
+    QCOMPARE(details->findChild<QLabel*>("designationStatus")->text(), status);
+    const QString kindHub = w.control<QRadioButton>("Option2")->isChecked() ? "true" : "false";
+    QCOMPARE((QStringList{w.text("Text1"), w.text("Combo1"), w.text("Text4"), w.text("Text16"),
+                          kindHub}),
+             fields);
+    QCOMPARE(details->findChild<QWidget*>("inspTolerance") == nullptr, lite);
+}
+
+void DetailsWindowTest::followsTheMainWindowLive() {
+    driver_ = std::make_unique<WindowDriver>(WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    chooseFromMenu(w, "花键标记…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    w.type("Text1", "20");
+    QTRY_COMPARE(textOf(details, "designationText"), "DIN 5480 - W 26.375 x 1.25 x 30 x 20 x 9h");
+    w.type("Text2", "15");
+    QTRY_COMPARE(textOf(details, "designationText"), "—");
+    QVERIFY(details->findChild<QLabel*>("designationReason")->text().contains("β"));
+    w.type("Text2", "0");
+    w.calculate();
+    QTRY_COMPARE(textOf(details, "inspW"), w.text("Text14"));
+    QCOMPARE(textOf(details, "inspWLimits"), "13.047 — 13.012");
+    QCOMPARE(textOf(details, "inspMLimits"), "28.015 — 27.954");
+    QCOMPARE(textOf(details, "inspTolerance"), "9H");
+}
+
+void DetailsWindowTest::copiesTheReportHeadedByTheDesignation_data() {
+    QTest::addColumn<bool>("lite");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("tolerance") << false << 1 + 24;
+    QTest::newRow("lite") << true << 1 + 22;
+}
+
+void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
+    QFETCH(bool, lite);
+    QFETCH(int, lines);
+    driver_ =
+        std::make_unique<WindowDriver>(lite ? WindowEdition::lite() : WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    w.type("Text1", "20");
+    w.calculate();
+    // A right click that reaches the window over a control opens nothing; on a free area it opens
+    // the window menu.
+    const QPoint onButton = w.control("cmd1")->geometry().center();
+    QContextMenuEvent overControl(QContextMenuEvent::Mouse, onButton,
+                                  w.window->mapToGlobal(onButton));
+    QApplication::sendEvent(w.window.get(), &overControl);
+    QVERIFY(w.window->findChild<QMenu*>("windowMenu") == nullptr);
+    QContextMenuEvent onBackground(QContextMenuEvent::Mouse, QPoint(460, 270),
+                                   w.window->mapToGlobal(QPoint(460, 270)));
+    QApplication::sendEvent(w.window.get(), &onBackground);
+    QTRY_VERIFY(shownMenu() != nullptr);
+    const auto entries = shownMenu()->actions();
+    QStringList names;
+    for (const QAction* entry : entries) {
+        names << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    }
+    QCOMPARE(names, (QStringList{"检测尺寸…", "花键标记…", "-", "复制结果", "-", "关于 quillon…"}));
+    entries.at(3)->trigger();
+
+    const QString copied = QGuiApplication::clipboard()->text();
+    const std::vector<std::string> report = w.window->reportLines();
+    QCOMPARE(copied.count('\n'), lines);
+    QVERIFY(!copied.contains('\r'));
+    QVERIFY(copied.startsWith(lite ? "DIN 5480 - W 26.375 x 1.25 x 30 x 20\n"
+                                   : "DIN 5480 - W 26.375 x 1.25 x 30 x 20 x 9h\n"));
+    QVERIFY(copied.endsWith(QString::fromStdString(report.back()) + "\n"));
+
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QTest::keyClick(w.window.get(), Qt::Key_Space, Qt::AltModifier);
+    QTRY_VERIFY(shownMenu() != nullptr);
+    shownMenu()->actions().at(5)->trigger();
+    auto* about = w.window->findChild<QMessageBox*>("aboutBox");
+    QTRY_VERIFY(about != nullptr && about->isVisible());
+    QVERIFY(about->text().contains(QStringLiteral("版本 ") + QString::fromUtf8(kVersion)));
+    QVERIFY(about->text().contains("GPL-3.0-or-later"));
+    about->close();
+}
+
+}  // namespace quillon::ui::test
