@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
 #include "quillon/engine/field_text.h"
 
 namespace quillon {
@@ -11,12 +8,12 @@ namespace quillon {
 // ties to the even neighbour), as printf("%.14e") gives it.
 DecimalForm toDecimalForm(double value);
 
-// The number that reading significand * 10^exponent gives, where one correctly rounded operation
-// on exact operands yields it (a significand up to 2^53, a power of ten up to 10^22); none
-// otherwise.
-std::optional<double> exactDecimal(std::uint64_t significand, int exponent);
+// True when the 15 digits times their power of ten make one correctly rounded operation on exact
+// operands (a power of ten up to 10^22 either way): then exactValueOf gives the number reading
+// them gives, and that number's 15-digit form is these digits again.
+bool isExactDecimal(const DecimalForm& form);
 
-// The whole number the first `count` decimal digits spell.
-std::uint64_t wholeNumberOf(const char* digits, int count);
+// The number that reading the digits gives, for an exact decimal form.
+double exactValueOf(const DecimalForm& form);
 
 }  // namespace quillon

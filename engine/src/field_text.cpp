@@ -156,7 +156,8 @@ ScaledDigits roundedScaledDigits(const DecimalForm& form, int decimals, TieRule 
 // A sign, then `digits` followed by `zeros` zeros with the point after the first `whole` of them:
 // "0." and zeros in front when whole <= 0, no point when whole reaches the end.
 std::string decimalText(bool negative, std::string_view digits, int zeros, int whole) {
-    const int stream = static_cast<int>(digits.size()) + zeros;
+    const auto count = static_cast<int>(digits.size());
+    const int stream = count + zeros;
     const int leading = whole <= 0 ? 2 - whole : 0;  // "0." and -whole zeros
     const bool point = whole > 0 && whole < stream;
     std::string text(static_cast<std::size_t>(negative + leading + stream + point), '0');
@@ -168,14 +169,15 @@ std::string decimalText(bool negative, std::string_view digits, int zeros, int w
         out[1] = '.';
         out += leading;
     }
-    for (int i = 0; i < static_cast<int>(digits.size()); ++i) {
-        if (point && i == whole) {
-            *out++ = '.';
+    if (point && whole < count) {
+        out = std::copy(digits.begin(), digits.begin() + whole, out);
+        *out++ = '.';
+        std::copy(digits.begin() + whole, digits.end(), out);
+    } else {
+        std::copy(digits.begin(), digits.end(), out);
+        if (point) {
+            out[whole] = '.';  // among the trailing zeros
         }
-        *out++ = digits[static_cast<std::size_t>(i)];
-    }
-    if (point && whole >= static_cast<int>(digits.size())) {
-        out[whole - static_cast<int>(digits.size())] = '.';  // the point among the trailing zeros
     }
     return text;
 }
@@ -185,16 +187,6 @@ std::string placePoint(bool negative, const ScaledDigits& scaled, int decimals) 
     return decimalText(negative && !scaled.isZero(),
                        {scaled.digits, static_cast<std::size_t>(scaled.length)}, scaled.zeros,
                        scaled.size() - std::max(decimals, 0));
-}
-
-// The number that reading a rounded text gives, without reading it where that is exact.
-std::optional<double> readsAs(bool negative, const ScaledDigits& scaled, int decimals) {
-    const std::optional<double> magnitude =
-        exactDecimal(wholeNumberOf(scaled.digits, scaled.length), scaled.zeros - decimals);
-    if (!magnitude || *magnitude == 0.0) {
-        return magnitude;
-    }
-    return negative ? -*magnitude : *magnitude;
 }
 
 // The 15-digit form of a rounded number other than zero.
@@ -211,20 +203,22 @@ DecimalForm decimalFormOf(bool negative, const ScaledDigits& scaled, int decimal
     return form;
 }
 
-NumberText displayText(bool negative, const ScaledDigits& scaled, int decimals) {
-    NumberText written{placePoint(negative, scaled, decimals), {}};
-    if (const std::optional<double> exact = readsAs(negative, scaled, decimals)) {
-        written.number.value = *exact;
-        if (!scaled.isZero()) {
-            // An exact decimal with at most 15 digits in the normal range: its 15-digit form is
-            // these digits.
-            written.number.digits = decimalFormOf(negative, scaled, decimals);
-        }
-    } else {
-        // The text has no blanks and no "+": it is its own leading number.
-        written.number.value = parseNumber(written.text);
+// The number of a written text: its digits where they make an exact decimal, else the text read.
+FieldNumber numberOf(const DecimalForm& form, const std::string& text) {
+    if (isExactDecimal(form)) {
+        return FieldNumber(form);
     }
-    return written;
+    // The text has no blanks and no "+": it is its own leading number.
+    return FieldNumber(parseNumber(text));
+}
+
+NumberText displayText(bool negative, const ScaledDigits& scaled, int decimals) {
+    std::string text = placePoint(negative, scaled, decimals);
+    if (scaled.isZero()) {
+        return {std::move(text), FieldNumber(0.0)};
+    }
+    FieldNumber number = numberOf(decimalFormOf(negative, scaled, decimals), text);
+    return {std::move(text), std::move(number)};
 }
 
 double roundOnDecimalForm(double value, int decimals, TieRule rule) {
@@ -233,8 +227,12 @@ double roundOnDecimalForm(double value, int decimals, TieRule rule) {
     }
     const DecimalForm form = toDecimalForm(value);
     const ScaledDigits scaled = roundedScaledDigits(form, decimals, rule);
-    if (const std::optional<double> exact = readsAs(form.negative, scaled, decimals)) {
-        return *exact;
+    if (scaled.isZero()) {
+        return 0.0;
+    }
+    const DecimalForm rounded = decimalFormOf(form.negative, scaled, decimals);
+    if (isExactDecimal(rounded)) {
+        return exactValueOf(rounded);
     }
     const std::string text = placePoint(form.negative, scaled, decimals);
     double result = 0;  // stays 0 when the rounded number is out of range
@@ -253,13 +251,17 @@ double readNumber(std::string_view text) {
     return parseNumber(leadingNumber(compact));
 }
 
+double FieldNumber::value() const {
+    return digits_ ? exactValueOf(*digits_) : value_;
+}
+
 std::string writeNumber(double value) {
     return plainNumber(value).text;
 }
 
 NumberText plainNumber(double value) {
     if (value == 0.0 || !std::isfinite(value)) {
-        return {"0", {}};
+        return {"0", FieldNumber(0.0)};
     }
     const DecimalForm form = toDecimalForm(value);
     int length = kSignificantDigits;
@@ -269,15 +271,8 @@ NumberText plainNumber(double value) {
     const int point = form.pointPosition;
     std::string text = decimalText(form.negative, {form.digits, static_cast<std::size_t>(length)},
                                    std::max(point - length, 0), point);
-    if (const std::optional<double> magnitude =
-            exactDecimal(wholeNumberOf(form.digits, length), point - length)) {
-        // An exact decimal in the normal range reads back as a double whose 15-digit form is
-        // these digits again.
-        return {std::move(text), {form.negative ? -*magnitude : *magnitude, form}};
-    }
-    // The text has no blanks and no "+": it is its own leading number.
-    const double number = parseNumber(text);
-    return {std::move(text), {number, {}}};
+    FieldNumber number = numberOf(form, text);
+    return {std::move(text), std::move(number)};
 }
 
 std::string formatNumber(double value, int decimals) {
@@ -300,10 +295,10 @@ NumberText formattedNumber(double value, int decimals) {
 }
 
 NumberText formattedNumber(const FieldNumber& number, int decimals) {
-    if (!number.digits) {
-        return formattedNumber(number.value, decimals);
+    if (!number.digits()) {
+        return formattedNumber(number.value(), decimals);
     }
-    const DecimalForm& form = *number.digits;
+    const DecimalForm& form = *number.digits();
     return displayText(form.negative, roundedScaledDigits(form, decimals, TieRule::AwayFromZero),
                        decimals);
 }

@@ -40,7 +40,7 @@ class RunContext final {
 
     // The number a field holds at this moment (leading-number rule), infinity included: the input
     // checks compare it with their bounds.
-    double reading(Field field) { return known(field).value; }
+    double reading(Field field) { return known(field).value(); }
 
     // The number a field holds, for a step's arithmetic: a number too large for a double fails the
     // step that reads it, as a division by zero does.
@@ -74,7 +74,7 @@ class RunContext final {
     const FieldNumber& known(Field field) {
         std::optional<FieldNumber>& number = numbers_[fieldIndex(field)];
         if (!number) {
-            number = FieldNumber{readNumber(form.text(field)), {}};
+            number = FieldNumber(readNumber(form.text(field)));
         }
         return *number;
     }

@@ -31,7 +31,7 @@ void measureSpan(RunContext& run) {
         raw = run.kind == SplineKind::External ? raw + shiftTerm : raw - shiftTerm;
         const double twoPlaces = roundHalfEven(finiteOrFail(raw), 2);
         NumberText count = formattedNumber(twoPlaces, 0);
-        k = count.number.value;
+        k = count.number.value();
         run.state.k = std::move(count.text);
     });
 

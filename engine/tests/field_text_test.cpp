@@ -137,13 +137,13 @@ TEST(NumberText, CarriesTheNumberItsTextReadsAs) {
         }
         const NumberText plain = plainNumber(value);
         ASSERT_EQ(plain.text, writeNumber(value));
-        ASSERT_EQ(readNumber(plain.text), plain.number.value) << plain.text;
+        ASSERT_EQ(readNumber(plain.text), plain.number.value()) << plain.text;
         for (int decimals : {0, 3, 5}) {
             const NumberText shown = formattedNumber(value, decimals);
-            ASSERT_EQ(readNumber(shown.text), shown.number.value) << shown.text;
+            ASSERT_EQ(readNumber(shown.text), shown.number.value()) << shown.text;
             const NumberText again = formattedNumber(plain.number, decimals);
-            ASSERT_EQ(again.text, formatNumber(plain.number.value, decimals)) << plain.text;
-            ASSERT_EQ(again.number.value, readNumber(again.text)) << again.text;
+            ASSERT_EQ(again.text, formatNumber(plain.number.value(), decimals)) << plain.text;
+            ASSERT_EQ(again.number.value(), readNumber(again.text)) << again.text;
         }
     }
 }

@@ -34,16 +34,26 @@ struct DecimalForm {
     int pointPosition = 0;  // digits before the decimal point (may be <= 0)
 };
 
-// The number a field's text reads as, with its 15-digit decimal form where the text holds exactly
-// those digits (not for zero, nor far outside the usual magnitudes), so that a display format need
-// not convert the value again.
-struct FieldNumber {
-    double value = 0;
-    std::optional<DecimalForm> digits;
+// The number a field's text reads as: where the text holds an exact decimal of at most 15
+// significant digits in the usual magnitudes (about 1e-8 to 1e37), those digits, from which the
+// number follows exactly when it is needed and a display format starts without converting again;
+// otherwise the number itself.
+class FieldNumber {
+  public:
+    FieldNumber() = default;
+    explicit FieldNumber(double value) : value_(value) {}
+    explicit FieldNumber(const DecimalForm& digits) : digits_(digits) {}
+
+    double value() const;
+    const std::optional<DecimalForm>& digits() const { return digits_; }
+
+  private:
+    double value_ = 0;
+    std::optional<DecimalForm> digits_;
 };
 
 // A number written as text, and the number that reading the text gives back:
-// readNumber(text) == number.value.
+// readNumber(text) == number.value().
 struct NumberText {
     std::string text;
     FieldNumber number;
@@ -55,7 +65,7 @@ NumberText plainNumber(double value);
 // formatNumber's text with its number; fails as formatNumber does.
 NumberText formattedNumber(double value, int decimals);
 
-// The display format of a field's number: the same text as formattedNumber(number.value,
+// The display format of a field's number: the same text as formattedNumber(number.value(),
 // decimals), from the digits the field already holds where it has them.
 NumberText formattedNumber(const FieldNumber& number, int decimals);
 
