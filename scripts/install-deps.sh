@@ -7,7 +7,7 @@ packages=(
     # build
     cmake ninja-build g++ pkgconf
     # window toolkit, tolerance store, tests, benchmarks
-    qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev qt6-translations-l10n
     libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
     # fonts the windows map 宋体, Courier New, Verdana and Tahoma to
     fonts-arphic-uming fonts-wqy-zenhei fonts-liberation fonts-dejavu-core

@@ -55,17 +55,18 @@ QString shortWriteReason(const QFileDevice& file) {
 
 // A device or pipe cannot be replaced by renaming a file over it (that would destroy the node);
 // it is written in place.
-std::optional<QString> writeInPlace(const QString& path, const QByteArray& bytes) {
+std::optional<QString> writeInPlace(const QString& path, const QByteArray& bytes,
+                                    const QString& fileKind) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        return messages::fileNotWritten(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString(), fileKind);
     }
     if (file.write(bytes) != bytes.size()) {
-        return messages::fileNotWritten(path, shortWriteReason(file));
+        return messages::fileNotWritten(path, shortWriteReason(file), fileKind);
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        return messages::fileNotWritten(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString(), fileKind);
     }
     return std::nullopt;
 }
@@ -87,33 +88,39 @@ std::optional<QByteArray> encodeReport(const std::vector<std::string>& lines) {
 }
 
 std::optional<QString> writeReportFile(const QString& path, const std::vector<std::string>& lines) {
+    const QString kind = QString::fromUtf8(messages::kReportFile);
     const std::optional<QByteArray> bytes = encodeReport(lines);
     if (!bytes) {
-        return messages::fileNotWritten(path, QString::fromUtf8(messages::kNoGbkEncoder));
+        return messages::fileNotWritten(path, QString::fromUtf8(messages::kNoGbkEncoder), kind);
     }
+    return replaceFile(path, *bytes, kind);
+}
+
+std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes,
+                                   const QString& fileKind) {
     if (path.isEmpty()) {
-        return messages::fileNotWritten(path, QString::fromUtf8(messages::kNoFileName));
+        return messages::fileNotWritten(path, QString::fromUtf8(messages::kNoFileName), fileKind);
     }
     const QFileInfo target(path);
     if (target.isDir()) {
-        return messages::fileNotWritten(path, QString::fromUtf8(messages::kIsAFolder));
+        return messages::fileNotWritten(path, QString::fromUtf8(messages::kIsAFolder), fileKind);
     }
     if (target.exists() && !target.isFile()) {
-        return writeInPlace(path, *bytes);
+        return writeInPlace(path, bytes, fileKind);
     }
     // Unbuffered, so that a write the disk takes only in part is seen here: a buffered flush at
     // commit() can lose the shortfall and report success over a truncated file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return messages::fileNotWritten(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString(), fileKind);
     }
-    if (file.write(*bytes) != bytes->size()) {
+    if (file.write(bytes) != bytes.size()) {
         const QString reason = shortWriteReason(file);
         file.cancelWriting();
-        return messages::fileNotWritten(path, reason);
+        return messages::fileNotWritten(path, reason, fileKind);
     }
     if (!file.commit()) {
-        return messages::fileNotWritten(path, file.errorString());
+        return messages::fileNotWritten(path, file.errorString(), fileKind);
     }
     return std::nullopt;
 }

@@ -18,4 +18,8 @@ std::optional<QByteArray> encodeReport(const std::vector<std::string>& lines);
 // a message for the user that names the file and the reason. Never throws.
 std::optional<QString> writeReportFile(const QString& path, const std::vector<std::string>& lines);
 
+// Writes `bytes` to `path` the same way; `fileKind` names the file in the message ("报告文件").
+std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes,
+                                   const QString& fileKind);
+
 }  // namespace quillon::report

@@ -7,9 +7,14 @@
 // its message box).
 namespace quillon::report::messages {
 
+inline constexpr char kReportFile[] = "报告文件";
+
 // "报告文件“<file>”无法写入：<reason>"; the reason is one of those below or the system's own.
-inline QString fileNotWritten(const QString& path, const QString& reason) {
-    return QStringLiteral("报告文件“%1”无法写入：%2").arg(QDir::toNativeSeparators(path), reason);
+// Other files written the same way name their kind in place of 报告文件.
+inline QString fileNotWritten(const QString& path, const QString& reason,
+                              const QString& fileKind = QString::fromUtf8(kReportFile)) {
+    return QStringLiteral("%1“%2”无法写入：%3")
+        .arg(fileKind, QDir::toNativeSeparators(path), reason);
 }
 
 inline constexpr char kDiskFull[] = "磁盘空间不足，文件没有写完";
