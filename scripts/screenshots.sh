@@ -2,8 +2,9 @@
 # Refreshes the README's pictures of both windows: starts quillon and quillon-lite one after the
 # other on a private Xvfb display, calculates the example z = 20 (xdotool), grabs the screen
 # (ImageMagick import) and crops it to the window. Writes docs/quillon.png and docs/quillon-lite.png,
-# then opens the details window from the window menu: docs/<program>-inspection.png (the example)
-# and docs/<program>-designation.png (a designation from a drawing applied).
+# then opens the details window from the window menu: docs/<program>-inspection.png (the example),
+# docs/<program>-designation.png (a designation from a drawing applied) and
+# docs/<program>-profile.png (the profile page of that spline).
 #
 #   scripts/screenshots.sh [build-dir]     (default build/dev, configured and built when needed)
 set -euo pipefail
@@ -82,19 +83,25 @@ for program in "${programs[@]}"; do
     import -window root -crop "$geometry" +repage "docs/$name.png"
     echo "docs/$name.png ($geometry)"
     # The window menu opens on the icon at the left of the title strip.
-    xdotool mousemove $((x + 13)) $((y + 10)) click 1 sleep 0.5 key Down Return
+    xdotool mousemove $((x + 13)) $((y + 10)) click 1 sleep 0.5 key Down Down Return
     details=$(timeout 10 xdotool search --sync --onlyvisible --name "花键详情" | head -n 1) || true
     [[ -n "$details" ]] || { echo "$name showed no details window" >&2; exit 1; }
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$details")"
     details_geometry="${WIDTH}x${HEIGHT}+${X}+${Y}"
     import -window root -crop "$details_geometry" +repage "docs/$name-inspection.png"
-    xdotool mousemove $((x + 13)) $((y + 10)) click 1 sleep 0.5 key Down Down Return sleep 0.5
+    xdotool mousemove $((x + 13)) $((y + 10)) click 1 sleep 0.5 key Down Down Down Return sleep 0.5
     xdotool type "DIN 5480 - W 120 x 3 x 30 x 38 x 8f"
     xdotool key Return mousemove 0 0
     sleep 0.5
     import -window root -crop "$details_geometry" +repage "docs/$name-designation.png"
     echo "docs/$name-inspection.png docs/$name-designation.png ($details_geometry)"
+    # The profile page of that spline; the window grows for the drawing.
+    xdotool mousemove $((x + 13)) $((y + 10)) click 1 sleep 0.5 key Down Return mousemove 0 0
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$details")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "docs/$name-profile.png"
+    echo "docs/$name-profile.png"
     kill "$program_pid"
     wait "$program_pid" 2>/dev/null || true
     program_pid=""

@@ -26,11 +26,14 @@ std::string labelled(std::string_view label, std::string_view symbol, std::strin
 }
 
 std::string limits(double measured, double factor, double nearDeviation, double farDeviation) {
-    return limitText(measured + factor * nearDeviation) + std::string(kLimitSeparator) +
-           limitText(measured + factor * farDeviation);
+    return limitPairText(measured + factor * nearDeviation, measured + factor * farDeviation);
 }
 
 }  // namespace
+
+std::string limitPairText(double nearLimit, double farLimit) {
+    return limitText(nearLimit) + std::string(kLimitSeparator) + limitText(farLimit);
+}
 
 std::string toleranceText(const Form& form) {
     return form.text(Field::grade) + form.text(Field::seriesLetter);

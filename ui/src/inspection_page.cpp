@@ -1,13 +1,16 @@
 #include "inspection_page.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <cmath>
 
 #include "details_rows.h"
 #include "quillon/engine/field_text.h"
+#include "quillon/geometry/exact_m_limits.h"
 #include "quillon/report/tolerance_report.h"
 #include "quillon/ui/din5480.h"
+#include "window_profile.h"
 
 namespace quillon::ui {
 namespace {
@@ -38,12 +41,19 @@ InspectionPage::InspectionPage(const DIN5480& window, QWidget* parent)
     w_ = addReadOnlyRow(*rows, "inspW", QStringLiteral("公法线长度 W (mm)"));
     dp_ = addReadOnlyRow(*rows, "inspDp", QStringLiteral("量棒直径 dp (mm)"));
     m_ = addReadOnlyRow(*rows, "inspM", QStringLiteral("跨棒距 M (mm)"));
+    warnings_ = new QLabel;
+    warnings_->setWordWrap(true);
+    warnings_->setStyleSheet(QStringLiteral("color: #c01818"));
+    nameControl(*warnings_, "inspWarnings", QStringLiteral("测量提示"));
+    rows->addRow(warnings_);
     if (window_.edition().reportLayout != ReportLayout::Tolerance) {
         return;
     }
     tolerance_ = addReadOnlyRow(*rows, "inspTolerance", QStringLiteral("公差"));
     wLimits_ = addReadOnlyRow(*rows, "inspWLimits", QStringLiteral("W 极限尺寸 (mm)"));
-    mLimits_ = addReadOnlyRow(*rows, "inspMLimits", QStringLiteral("M 极限尺寸 (mm)"));
+    mLimits_ = addReadOnlyRow(*rows, "inspMLimits", QStringLiteral("M 极限尺寸，同报告 (mm)"));
+    mLimitsExact_ = addReadOnlyRow(*rows, "inspMLimitsExact",
+                                   QStringLiteral("M 极限尺寸，按齿形精确计算 (mm)"));
     seriesDeviation_ = addReadOnlyRow(*rows, "inspA", QStringLiteral("基本偏差 A (µm)"));
     totalTolerance_ = addReadOnlyRow(*rows, "inspT", QStringLiteral("总公差 T (µm)"));
     actualTolerance_ = addReadOnlyRow(*rows, "inspTE", QStringLiteral("实际公差 TE (µm)"));
@@ -58,9 +68,30 @@ void InspectionPage::refresh() {
     const std::string dp = form.text(Field::dp);
     showText(*dp_, dp.empty() ? kNotShown : fromStd(dp));
     showText(*m_, measurementText(form.text(Field::M)));
+    const WindowProfile profile = profileOfWindow(window_);
+    QStringList warnings;
+    for (const std::string& warning : profile.check.warnings) {
+        warnings << fromStd(warning);
+    }
+    warnings_->setText(warnings.join(u'\n'));
+    warnings_->setVisible(!warnings.isEmpty());
     if (tolerance_ != nullptr) {
         refreshTolerances();
+        refreshExactLimits(profile);
     }
+}
+
+// M for the limit widths through the involute, straight splines only; beside the report's,
+// which scales the deviations by fixed factors.
+void InspectionPage::refreshExactLimits(const WindowProfile& profile) {
+    const DeviationResult& deviation = window_.deviation();
+    const auto limits =
+        profile.design.form && measured(window_.form().text(Field::M))
+            ? exactMLimits(*profile.input, deviation.nearDeviation, deviation.farDeviation)
+            : std::nullopt;
+    showText(
+        *mLimitsExact_,
+        limits ? fromStd(report::limitPairText(limits->nearLimit, limits->farLimit)) : kNotShown);
 }
 
 void InspectionPage::refreshTolerances() {

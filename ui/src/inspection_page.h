@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 
 namespace quillon::ui {
 
 class DIN5480;
+struct WindowProfile;
 
 // The inspection dimensions of the spline in the main window: k, W, dp and M, and in the tolerance
 // edition the tolerance, the limits of W and M exactly as the report writes them, and the table
@@ -19,16 +21,19 @@ class InspectionPage final : public QWidget {
 
   private:
     void refreshTolerances();
+    void refreshExactLimits(const WindowProfile& profile);
 
     const DIN5480& window_;
     QLineEdit* k_;
     QLineEdit* w_;
     QLineEdit* dp_;
     QLineEdit* m_;
+    QLabel* warnings_;
     // Tolerance edition only; the lite edition has none of them.
     QLineEdit* tolerance_ = nullptr;
     QLineEdit* wLimits_ = nullptr;
     QLineEdit* mLimits_ = nullptr;
+    QLineEdit* mLimitsExact_ = nullptr;
     QLineEdit* seriesDeviation_ = nullptr;
     QLineEdit* totalTolerance_ = nullptr;
     QLineEdit* actualTolerance_ = nullptr;

@@ -105,22 +105,24 @@ void addPin(QGraphicsItem& parent, double centreRadius, double angle, double dp,
 
 // The span anvils over k bodies, placed symmetric about +Y: planes W apart square to the middle
 // of the block, touching the flanks where the common normal is tangent to the base circle.
-void addAnvils(QGraphicsScene& scene, QGraphicsItem& parent, const ProfileInput& in,
-               const ToothForm& f, double scale, const QColor& colour) {
+void addAnvils(QGraphicsItem& parent, const ProfileInput& in, const ToothForm& f,
+               const QColor& colour) {
     const int k = static_cast<int>(std::lround(in.k));
     const double middle = k % 2 == 1 ? 0.0 : f.pitchAngle() / 2;
     const double reach = 1.6 * in.m;
-    for (double side : {-1.0, 1.0}) {
-        const Point contact = rotated(Point{side * in.W / 2, f.baseRadius}, middle);
-        const Point along = rotated(Point{0, 1}, middle);
-        auto* anvil = new QGraphicsLineItem(
-            QLineF(drawingPoint(contact - reach * along), drawingPoint(contact + reach * along)),
-            &parent);
+    const Point along = rotated(Point{0, 1}, middle);
+    Point contacts[2];
+    for (int i = 0; i < 2; ++i) {
+        contacts[i] = rotated(Point{(i == 0 ? -1 : 1) * in.W / 2, f.baseRadius}, middle);
+        auto* anvil = new QGraphicsLineItem(QLineF(drawingPoint(contacts[i] - reach * along),
+                                                   drawingPoint(contacts[i] + reach * along)),
+                                            &parent);
         anvil->setPen(cosmeticPen(colour, 2.5));
     }
-    const Point top = rotated(Point{-in.W / 2, f.baseRadius + reach}, middle);
-    addLabel(scene, &parent, QStringLiteral("W = %1（k = %2）").arg(millimetres(in.W)).arg(k),
-             drawingPoint(top) + QPointF(0, -4 / scale), colour);
+    // W is measured along the common normal of the two flanks, a tangent of the base circle.
+    auto* normal = new QGraphicsLineItem(
+        QLineF(drawingPoint(contacts[0]), drawingPoint(contacts[1])), &parent);
+    normal->setPen(cosmeticPen(colour, 1, Qt::DashLine));
 }
 
 // The part of the spline the detail shows: the anvils, the pin and the teeth between them.
@@ -162,7 +164,11 @@ void addDetail(QGraphicsScene& scene, const ProfileInput& in, const ToothForm& f
                  pinColour);
     }
     if (in.W > 0 && in.k >= 1) {
-        addAnvils(scene, *detail, in, f, scale, check.anvilsFail ? kFailing : kMeasure);
+        const QColor colour = check.anvilsFail ? kFailing : kMeasure;
+        addAnvils(*detail, in, f, colour);
+        addLabel(scene, nullptr,
+                 QStringLiteral("W = %1（k = %2）").arg(millimetres(in.W)).arg(std::lround(in.k)),
+                 box.topLeft() + QPointF(0.02 * box.width(), 0.02 * box.width()), colour);
     }
 }
 

@@ -11,6 +11,8 @@ class ProfileView final : public QGraphicsView {
     explicit ProfileView(QWidget* parent = nullptr);
 
     void fitAll();
+    // After the scene was redrawn: fits it again unless the user has zoomed.
+    void keepFitted();
 
   protected:
     void wheelEvent(QWheelEvent* event) override;

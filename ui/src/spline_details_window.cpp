@@ -8,12 +8,14 @@
 
 #include "designation_page.h"
 #include "inspection_page.h"
+#include "profile_page.h"
 #include "quillon/ui/din5480.h"
 
 namespace quillon::ui {
 namespace {
 
 constexpr int kGapToMainWindow = 8;  // pixels between the two windows
+constexpr QSize kProfileSize(720, 560);
 
 }  // namespace
 
@@ -27,13 +29,26 @@ SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
     tabs_->setObjectName(QStringLiteral("detailTabs"));
     tabs_->setAccessibleName(windowTitle());
     tabs_->setAccessibleDescription(tabs_->objectName());
+    profile_ = new ProfilePage(window_);
     inspection_ = new InspectionPage(window_);
     designation_ = new DesignationPage(window_);
+    tabs_->addTab(profile_, QStringLiteral("齿形"));
     tabs_->addTab(inspection_, QStringLiteral("检测尺寸"));
     tabs_->addTab(designation_, QStringLiteral("花键标记"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(380, 340);
+}
+
+void SplineDetailsWindow::showProfilePage() {
+    // The drawing wants more room than the tables; a window that grows is placed anew, so that it
+    // stays on the screen.
+    const QSize grown = size().expandedTo(kProfileSize);
+    if (grown != size()) {
+        resize(grown);
+        placed_ = false;
+    }
+    showPage(profile_);
 }
 
 void SplineDetailsWindow::showInspectionPage() {
@@ -73,6 +88,7 @@ void SplineDetailsWindow::showEvent(QShowEvent* event) {
 }
 
 void SplineDetailsWindow::refresh() {
+    profile_->refresh();
     inspection_->refresh();
     designation_->refresh();
 }

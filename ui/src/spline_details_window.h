@@ -9,6 +9,7 @@ namespace quillon::ui {
 class DIN5480;
 class DesignationPage;
 class InspectionPage;
+class ProfilePage;
 
 // The companion window "花键详情" of one main window: a tab per page, each showing the main
 // window's current state. Made on first use from the window menu; a child window of the main
@@ -20,6 +21,7 @@ class SplineDetailsWindow final : public QWidget {
   public:
     explicit SplineDetailsWindow(DIN5480& window);
 
+    void showProfilePage();
     void showInspectionPage();
     void showDesignationPage();
 
@@ -37,6 +39,7 @@ class SplineDetailsWindow final : public QWidget {
 
     DIN5480& window_;
     QTabWidget* tabs_;
+    ProfilePage* profile_;
     InspectionPage* inspection_;
     DesignationPage* designation_;
     bool refreshPending_ = false;

@@ -18,6 +18,7 @@ WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {
     menu_->setAccessibleDescription(menu_->objectName());
     // An entry pressed by an assistive tool is triggered without the menu closing itself.
     connect(menu_, &QMenu::triggered, menu_, &QMenu::hide);
+    menu_->addAction(QStringLiteral("齿形图…"), this, [this] { details().showProfilePage(); });
     menu_->addAction(QStringLiteral("检测尺寸…"), this, [this] { details().showInspectionPage(); });
     menu_->addAction(QStringLiteral("花键标记…"), this,
                      [this] { details().showDesignationPage(); });

@@ -15,38 +15,6 @@
 namespace quillon::ui::test {
 namespace {
 
-QAccessibleInterface* accessible(QObject* object) {
-    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
-    Q_ASSERT(found != nullptr);
-    return found;
-}
-
-void press(QAccessibleInterface* control) {
-    QVERIFY(control->actionInterface() != nullptr);
-    QVERIFY(control->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
-    control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-}
-
-QMenu* shownMenu() {
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-}
-
-// Presses the window's icon as a screen reader does, then the menu entry named `entry`.
-void chooseFromMenu(WindowDriver& w, const QString& entry) {
-    press(accessible(w.control("Image2")));
-    QTRY_VERIFY(shownMenu() != nullptr);
-    QAccessibleInterface* menu = accessible(shownMenu());
-    for (int i = 0; i < menu->childCount(); ++i) {
-        if (menu->child(i)->text(QAccessible::Name) == entry) {
-            press(menu->child(i));
-            QTRY_VERIFY(shownMenu() == nullptr);
-            return;
-        }
-    }
-    QFAIL(qPrintable(entry));
-}
-
 QString textOf(QWidget* details, const char* name) {
     auto* field = details->findChild<QLineEdit*>(QString::fromUtf8(name));
     return field != nullptr ? field->text() : QStringLiteral("<missing %1>").arg(name);
@@ -203,8 +171,9 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     for (const QAction* entry : entries) {
         names << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
-    QCOMPARE(names, (QStringList{"检测尺寸…", "花键标记…", "-", "复制结果", "-", "关于 quillon…"}));
-    entries.at(3)->trigger();
+    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "-", "复制结果", "-",
+                                 "关于 quillon…"}));
+    entries.at(4)->trigger();
 
     const QString copied = QGuiApplication::clipboard()->text();
     const std::vector<std::string> report = w.window->reportLines();
@@ -218,7 +187,7 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     QTest::keyClick(w.window.get(), Qt::Key_Space, Qt::AltModifier);
     QTRY_VERIFY(shownMenu() != nullptr);
-    shownMenu()->actions().at(5)->trigger();
+    shownMenu()->actions().at(6)->trigger();
     auto* about = w.window->findChild<QMessageBox*>("aboutBox");
     QTRY_VERIFY(about != nullptr && about->isVisible());
     QVERIFY(about->text().contains(QStringLiteral("版本 ") + QString::fromUtf8(kVersion)));

@@ -20,5 +20,9 @@ int main(int argc, char* argv[]) {
         quillon::ui::test::DetailsWindowTest details;
         failures += QTest::qExec(&details, argc, argv);
     }
+    {
+        quillon::ui::test::ProfilePageTest profile;
+        failures += QTest::qExec(&profile, argc, argv);
+    }
     return failures == 0 ? 0 : 1;
 }

@@ -1,13 +1,49 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "quillon/ui/din5480.h"
 #include "tests.h"
+#include "window_driver.h"
 
 namespace quillon::ui::test {
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
+    Q_ASSERT(found != nullptr);
+    return found;
+}
+
+void press(QAccessibleInterface* control) {
+    QVERIFY(control->actionInterface() != nullptr);
+    QVERIFY(control->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+QMenu* shownMenu() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// Presses the window's icon as a screen reader does, then the menu entry named `entry`.
+void chooseFromMenu(WindowDriver& w, const QString& entry) {
+    press(accessible(w.control("Image2")));
+    QTRY_VERIFY(shownMenu() != nullptr);
+    QAccessibleInterface* menu = accessible(shownMenu());
+    for (int i = 0; i < menu->childCount(); ++i) {
+        if (menu->child(i)->text(QAccessible::Name) == entry) {
+            press(menu->child(i));
+            QTRY_VERIFY(shownMenu() == nullptr);
+            return;
+        }
+    }
+    QFAIL(qPrintable(entry));
+}
 
 // The focus chain of the window, from its first control. The unselected kind option stays in the
 // chain but Tab passes it by: Tab enters an exclusive pair at its selected option.

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <memory>
 
+class QAccessibleInterface;
+class QMenu;
+
 namespace quillon::ui {
 class DIN5480;
 }
@@ -25,6 +28,13 @@ struct ColourAt {
     QColor colour;
 };
 void checkColours(DIN5480& window, const QList<ColourAt>& expected);
+
+// The accessibility interface of a control, its press action, the menu shown now (or nullptr),
+// and a menu entry chosen as a screen reader does: press the window's icon, then the entry.
+QAccessibleInterface* accessible(QObject* object);
+void press(QAccessibleInterface* control);
+QMenu* shownMenu();
+void chooseFromMenu(WindowDriver& w, const QString& entry);
 
 class ToleranceWindowTest final : public QObject {
     Q_OBJECT
@@ -104,6 +114,23 @@ class DetailsWindowTest final : public QObject {
     void followsTheMainWindowLive();
     void copiesTheReportHeadedByTheDesignation_data();
     void copiesTheReportHeadedByTheDesignation();
+
+  private:
+    std::unique_ptr<WindowDriver> driver_;
+};
+
+class ProfilePageTest final : public QObject {
+    Q_OBJECT
+
+  public:
+    ProfilePageTest();
+    ~ProfilePageTest() override;
+
+  private slots:
+    void cleanup();
+    void warnsAndExportsTheHubOfTheExample();
+    void drawsAHelicalSplineWithoutMeasurements();
+    void zoomsAboutThePointerAndFitsAgain();
 
   private:
     std::unique_ptr<WindowDriver> driver_;

@@ -28,4 +28,7 @@ std::string toleranceText(const Form& form);
 std::string spanLimitsText(const Form& form, double nearDeviation, double farDeviation);
 std::string pinLimitsText(const Form& form, double nearDeviation, double farDeviation);
 
+// Two limits as those lines write them: "13.047 — 13.012".
+std::string limitPairText(double nearLimit, double farLimit);
+
 }  // namespace quillon::report
