@@ -1,5 +1,6 @@
 # One Debian package with both programs: cpack -G DEB in the build directory
-# (scripts/check-package.sh builds it and runs lintian on it).
+# (scripts/check-package.sh builds it and runs lintian on it). On Windows: an NSIS installer and
+# a zip of the same folder (QuillonWindowsPackaging).
 
 # Who makes quillon and where it lives: the package's Maintainer and Homepage, the copyright
 # file, the changelog trailer and the AppStream metadata all take it from here.
@@ -34,6 +35,11 @@ Two programs share one calculation engine and one window:
    shift x*m, writes a text report and prints.
 Reports are written in GBK with CR LF line ends.]=])
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+if(WIN32)
+    include(QuillonWindowsPackaging)
+    include(CPack)
+    return()
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX ${QUILLON_PACKAGE_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

@@ -76,7 +76,9 @@ TemporaryDirectory::~TemporaryDirectory() {
 
 void writeDatabaseFile(const std::filesystem::path& file, const std::string& script) {
     sqlite3* connection = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &connection), SQLITE_OK);
+    // SQLite takes UTF-8 names; path::c_str() is UTF-16 on Windows.
+    const std::u8string name = file.u8string();
+    ASSERT_EQ(sqlite3_open(reinterpret_cast<const char*>(name.c_str()), &connection), SQLITE_OK);
     // Throw-away files: no need to wait for the disk.
     ASSERT_EQ(sqlite3_exec(connection, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY;",
                            nullptr, nullptr, nullptr),
