@@ -23,7 +23,8 @@ set(CPACK_RESOURCE_FILE_LICENSE ${QUILLON_WINDOWS_LICENCE})
 # Start-menu entries named as the Linux menu entries name them.
 set(CPACK_PACKAGE_EXECUTABLES)
 foreach(app quillon quillon-lite)
-    file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/${app}.desktop name REGEX "^Name=" LIMIT_COUNT 1)
+    file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/${app}.desktop name REGEX "^Name="
+                 LIMIT_COUNT 1 ENCODING UTF-8)
     string(REPLACE "Name=" "" name "${name}")
     list(APPEND CPACK_PACKAGE_EXECUTABLES ${app} "${name}")
     if(app STREQUAL quillon)
@@ -32,6 +33,7 @@ foreach(app quillon quillon-lite)
     endif()
 endforeach()
 
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/windows/icons/quillon.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
 set(CPACK_NSIS_INSTALLED_ICON_NAME quillon.exe)

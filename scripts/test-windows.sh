@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# Tests the Windows build under Wine (not part of CI: the first run builds Qt for Windows).
+#   1. the engine, tolerance and report test suites, cross-built with GoogleTest built from
+#      Debian's googletest sources, run under Wine (ctest);
+#   2. both programs of the staged folder (scripts/build-windows.sh) started under Wine on a
+#      private Xvfb display until their first paint (QUILLON_EXIT_AFTER_FIRST_PAINT=1);
+#   3. each window again: calculates z = 20 and is photographed (build/windows/shots/);
+#   4. quillon writes its report through the Windows save dialog: the file must be, byte for
+#      byte, the GBK text with CR LF line ends that the Linux build writes for z = 20
+#      (scripts/testdata/quillon-z20-report.txt), and Notepad's font must be in the registry;
+#   5. the window follows a drag of its title strip, and paints at 150 % (144 dpi);
+#   6. the installer and the zip hold exactly the files of the ready folder. (The installer
+#      itself is a 32-bit program, which this Wine, 64-bit only, does not run.)
+#
+#   scripts/test-windows.sh
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/build-windows.sh"
+
+test_packages=(googletest xvfb xauth xdotool imagemagick p7zip-full)
+
+build_googletest() {
+    local prefix build
+    prefix=$(googletest_prefix)
+    [[ -f $prefix/.complete ]] && return
+    build=$cache/build/googletest
+    log "building GoogleTest for Windows"
+    nice -n 19 cmake -S /usr/src/googletest -B "$build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
+    nice -n 19 cmake --build "$build"
+    cmake --install "$build" >/dev/null
+    touch "$prefix/.complete"
+    rm -rf "$build"
+}
+
+run_test_suites() {
+    log "building the engine, tolerance and report tests for Windows"
+    configure_windows "$out/tests" -DCMAKE_BUILD_TYPE=Release -DQUILLON_BUILD_TESTS=ON \
+        -DQUILLON_COMPONENTS="engine;tolerance;report" \
+        -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
+        -DGTest_DIR="$(googletest_prefix)/lib/cmake/GTest"
+    nice cmake --build "$out/tests"
+    log "running them under Wine"
+    prepare_wine
+    ctest --test-dir "$out/tests" --output-on-failure -j2
+}
+
+# The files (not folders) in an archive 7-Zip reads, with "/" between folders, sorted.
+archive_files() {
+    7z l -slt "$1" | awk -F' = ' '/^Path = /{path=$2} /^Folder = -/{print path}' | tr '\\' / | sort
+}
+
+check_packages() {
+    local version folder_files
+    version=$(sed -n 's/^project(quillon VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+    folder_files=$(cd "$out/quillon" && find . -type f | sed 's|^\./||' | sort)
+    # The installer adds its own helpers and writes the uninstaller when it runs.
+    diff <(echo "$folder_files") <(archive_files "$out/packages/quillon-$version-win64-setup.exe" |
+        grep -v -e '^\$PLUGINSDIR/' -e '^Uninstall\.exe$') ||
+        { echo "the installer's files differ from the folder's" >&2; return 1; }
+    diff <(echo "$folder_files") <(archive_files "$out/packages/quillon-$version-win64.zip" |
+        sed 's|^[^/]*/||') || { echo "the zip's files differ from the folder's" >&2; return 1; }
+    echo "installer and zip hold the files of the folder"
+}
+
+xvfb_pid=""
+program_pid=""
+stop_programs() {
+    [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null || true
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+    WINEPREFIX=$out/wine wineserver -k 2>/dev/null || true
+}
+
+start_display() {
+    local n
+    for n in $(seq 80 120); do
+        if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
+            # A white root window, so the rounded corners stand on white.
+            Xvfb ":$n" -screen 0 1024x768x24 -wr -nolisten tcp >/dev/null 2>&1 &
+            xvfb_pid=$!
+            export DISPLAY=":$n"
+            for _ in $(seq 50); do
+                [[ -e /tmp/.X11-unix/X$n ]] && return
+                sleep 0.1
+            done
+        fi
+    done
+    echo "no free X display" >&2
+    return 1
+}
+
+# Runs a program of the staged folder under Wine with only the folder's own DLLs.
+run_staged() {
+    local program=$1
+    shift
+    (cd "$out/quillon" && WINEPATH="" exec "$out/wine-run" "$program.exe" "$@")
+}
+
+check_first_paint() {
+    local program=$1 output
+    output=$(QUILLON_EXIT_AFTER_FIRST_PAINT=1 timeout 120 bash -c \
+        "$(declare -f run_staged); out='$out'; run_staged $program" 2>/dev/null) ||
+        { echo "$program.exe did not paint its window under Wine" >&2; return 1; }
+    grep -q '^first-paint-ns ' <<<"$output" ||
+        { echo "$program.exe printed no first paint: $output" >&2; return 1; }
+    echo "$program.exe painted its window ($output)"
+}
+
+# Where the z field and the buttons stand in each window (pixels from its top-left corner).
+z_field_x=139
+declare -A z_field_y=([quillon]=59 [quillon-lite]=51)
+calculate_x=415 calculate_y=44
+
+window_of() {
+    timeout 60 xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -n 1
+}
+
+# photograph <program> [<picture> <scale %>]: starts the program, calculates z = 20 and
+# photographs the window into shots/<picture>.png; leaves it running.
+photograph() {
+    local program=$1 picture=${2:-$1} scale=${3:-100} id
+    run_staged "$program" >/dev/null 2>&1 &
+    program_pid=$!
+    id=$(window_of "$program_pid") || true
+    [[ -n $id ]] || { echo "$program.exe showed no window" >&2; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    window_id=$id window_x=$X window_y=$Y
+    sleep 2
+    xdotool mousemove $((X + z_field_x * scale / 100)) $((Y + z_field_y[$program] * scale / 100)) \
+        click 1 key ctrl+a type 20
+    xdotool mousemove $((X + calculate_x * scale / 100)) $((Y + calculate_y * scale / 100)) \
+        click 1 mousemove 0 0
+    sleep 1
+    mkdir -p "$out/shots"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/shots/$picture.png"
+    echo "$out/shots/$picture.png (${WIDTH}x${HEIGHT})"
+}
+
+# Runs Wine's reg.exe in the test prefix.
+wine_reg() { WINEPATH="" "$out/wine-run" reg "$@"; }
+
+# "导出参数" with the window showing z = 20; the file is typed into the Windows save dialog.
+check_report() {
+    local report=$out/shots/reporter.txt expected=$repo/scripts/testdata/quillon-z20-report.txt
+    rm -f "$report"
+    wine_reg delete 'HKCU\Software\Microsoft\Notepad' /f >/dev/null 2>&1 || true
+    xdotool mousemove $((window_x + 415)) $((window_y + 110)) click 1
+    timeout 30 xdotool search --sync --onlyvisible --name "计算报告输出" >/dev/null ||
+        { echo "no save dialog" >&2; return 1; }
+    sleep 1
+    xdotool key ctrl+a type "Z:${report//\//\\}"
+    xdotool key Return
+    for _ in $(seq 100); do
+        [[ -s $report ]] && break
+        sleep 0.1
+    done
+    cmp "$report" "$expected" || { echo "the report differs from $expected" >&2; return 1; }
+    echo "report written under Wine: GBK, CR LF, byte for byte as expected"
+    wine_reg query 'HKCU\Software\Microsoft\Notepad' | tr -d '\r' |
+        grep -E 'lfFaceName +REG_SZ +Courier New|iPointSize +REG_DWORD +0x4b' | wc -l |
+        grep -qx 2 || { echo "Notepad's font is not in the registry" >&2; return 1; }
+    echo "Notepad's font in the registry: Courier New, 7.5 pt"
+}
+
+# Drags the window by its title strip and checks that it followed.
+check_drag() {
+    local id=$1 from_x=$window_x from_y=$window_y
+    xdotool mousemove $((from_x + 200)) $((from_y + 8)) mousedown 1
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $((from_x + 200 + 20 * step)) $((from_y + 8 + 10 * step))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    ((X == from_x + 100 && Y == from_y + 50)) ||
+        { echo "the window did not follow the drag: $X,$Y from $from_x,$from_y" >&2; return 1; }
+    echo "the window followed a drag of its title strip"
+}
+
+finish_program() {
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+}
+
+main_tests() {
+    install_packages "${host_packages[@]}" "${test_packages[@]}"
+    "$repo/scripts/build-windows.sh"
+    build_googletest
+    run_test_suites
+    trap stop_programs EXIT
+    start_display
+    local program
+    for program in quillon quillon-lite; do
+        check_first_paint "$program"
+    done
+    photograph quillon
+    check_report
+    check_drag "$window_id"
+    finish_program
+    photograph quillon-lite
+    finish_program
+    # High-DPI awareness: at 144 dpi the window must grow by half, not be blurred or cut.
+    wine_reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+    WINEPREFIX=$out/wine wineserver -k 2>/dev/null || true
+    photograph quillon quillon-144dpi 150
+    finish_program
+    wine_reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
+}
+
+if [[ ${BASH_SOURCE[0]} == "$0" ]]; then
+    main_tests "$@"
+fi
