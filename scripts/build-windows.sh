@@ -134,10 +134,16 @@ configure_windows() {
         -DQUILLON_BUILD_BENCHMARKS=OFF "$@" >/dev/null
 }
 
+# The project's folders (QUILLON_COMPONENTS' default) without those named.
+components_without() {
+    sed -n 's/^set(QUILLON_COMPONENTS "\([^"]*\)".*/\1/p' "$repo/CMakeLists.txt" | tr ';' '\n' |
+        grep -v -x -F "${@/#/-e}" | paste -sd ';'
+}
+
 build_programs() {
     log "building both programs for Windows"
     configure_windows "$out/build" -DCMAKE_BUILD_TYPE=Release -DQUILLON_BUILD_TESTS=OFF \
-        -DQUILLON_COMPONENTS="engine;tolerance;report;controls;ui;apps;packaging"
+        -DQUILLON_COMPONENTS="$(components_without bench fuzz)"
     nice cmake --build "$out/build"
 }
 

@@ -34,9 +34,9 @@ build_googletest() {
 }
 
 run_test_suites() {
-    log "building the engine, tolerance and report tests for Windows"
+    log "building the tests of the libraries without windows (engine, tolerance, report...) for Windows"
     configure_windows "$out/tests" -DCMAKE_BUILD_TYPE=Release -DQUILLON_BUILD_TESTS=ON \
-        -DQUILLON_COMPONENTS="engine;tolerance;report" \
+        -DQUILLON_COMPONENTS="$(components_without controls ui apps packaging bench fuzz)" \
         -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
         -DGTest_DIR="$(googletest_prefix)/lib/cmake/GTest"
     nice cmake --build "$out/tests"

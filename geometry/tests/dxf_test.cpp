@@ -28,6 +28,9 @@ std::string readBack(const std::string& dxf) {
 }
 
 TEST(Dxf, ReadsBackAsOneClosedPolylineAndTheCircles) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the reader is a Python program of the Linux build machine";
+#endif
     const ProfileInput in =
         testing_support::calculated({SplineKind::Internal, "20", "1.25", "0", "2.2"});
     const ToothForm form = *designToothForm(in).form;
