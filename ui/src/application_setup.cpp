@@ -9,9 +9,9 @@
 #include <QTranslator>
 
 namespace quillon::ui {
-namespace {
 
-void installFontSubstitutions() {
+bool setUpApplication(QApplication& application) {
+    installFirstPaintProbe(application);
     // Without these, fontconfig picks a Latin face for 宋体 and the labels lose their glyphs.
     const QStringList song = {QStringLiteral("AR PL UMing CN"),
                               QStringLiteral("WenQuanYi Zen Hei")};
@@ -21,13 +21,6 @@ void installFontSubstitutions() {
                                                                QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")});
-}
-
-}  // namespace
-
-bool setUpApplication(QApplication& application) {
-    installFirstPaintProbe(application);
-    installFontSubstitutions();
     // Numbers in the fields always use "." whatever the desktop's locale; the dialogs speak
     // Simplified Chinese.
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));

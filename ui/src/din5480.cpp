@@ -64,10 +64,6 @@ QRegion roundedOutline(QSize size, int ellipse) {
     return QRegion(bitmap);
 }
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 DIN5480::DIN5480(const WindowEdition& edition, QWidget* parent)
@@ -108,7 +104,7 @@ void DIN5480::connectReactions() {
     }
 
     // Picking a module (not typing one) or choosing a kind proposes the pin diameter.
-    connect(controls_.moduleList, &QComboBox::activated, this, &DIN5480::proposePinDiameter);
+    connect(controls_.moduleList, &QComboBox::activated, this, [this] { proposePinDiameter(); });
     for (QRadioButton* kind : {controls_.external, controls_.internal}) {
         connect(kind, &QRadioButton::toggled, this, [this](bool selected) {
             if (selected) {
@@ -173,16 +169,12 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
     if (edition_.opensToleranceDatabase) {
         database_ = openToleranceDatabase(programDirectory);
         if (!database_) {
-            showMessage(fromUtf8(kDatabaseConnectionErrorMessage));
+            showMessage(QString::fromUtf8(kDatabaseConnectionErrorMessage));
             return false;
         }
     }
 
-    // Unlike the later proposals, the start value is written as plain number text ("2.165").
-    const double pin = readNumber(text(Field::m)) * kExternalPinFactor;
-    if (std::isfinite(pin)) {
-        setText(Field::dp, writeNumber(pin));
-    }
+    proposePinDiameter(true);
     if (edition_.reportFollowsFields) {
         controls_.report->setEnabled(controls_.field(Field::z)->text() != u"0");
     }
@@ -225,18 +217,6 @@ void DIN5480::showMessage(const QString& text) {
     box.exec();
 }
 
-void DIN5480::setMessageSink(std::function<void(const QString&)> sink) {
-    messageSink_ = std::move(sink);
-}
-
-void DIN5480::setSaveFileChooser(SaveFileChooser chooser) {
-    saveFileChooser_ = std::move(chooser);
-}
-
-void DIN5480::setPrintDialog(PrintDialogRunner runner) {
-    printDialog_ = std::move(runner);
-}
-
 QPrinter* DIN5480::printer() const {
     // Made on first use: loading the print system costs start-up time.
     if (!printer_ && edition_.reportLayout == ReportLayout::Lite) {
@@ -246,28 +226,18 @@ QPrinter* DIN5480::printer() const {
 }
 
 void DIN5480::calculate() {
-    quillon::calculate(form(), runState_, edition_.rules, [this] { runHandOff(); });
+    quillon::calculate(form(), runState_, edition_.rules, [this] {
+        // The tables stand on their first row whenever the deviation calculation starts.
+        if (database_) {
+            database_->positionAllOnFirstRow();
+            piancha(form(), *database_, seriesColumn_.name(), deviation_);
+        }
+    });
     emit stateChanged();  // k and the deviations are no fields
-}
-
-void DIN5480::runHandOff() {
-    // The tables stand on their first row whenever the deviation calculation starts.
-    if (!database_) {
-        return;
-    }
-    database_->positionAllOnFirstRow();
-    piancha(form(), *database_, seriesColumn_.name(), deviation_);
 }
 
 void DIN5480::clear() {
     quillon::clear(form(), edition_.rules);
-}
-
-void DIN5480::closeByGlyph() {
-    close();
-    if (edition_.closeGlyphEndsProgram) {
-        QCoreApplication::exit(0);
-    }
 }
 
 // The self-drawn frame: a press on the title strip moves the window, a click on "—" minimises it
@@ -277,7 +247,10 @@ bool DIN5480::eventFilter(QObject* watched, QEvent* event) {
         return titleStripEvent(*event);
     }
     if (watched == controls_.closeGlyph && event->type() == QEvent::MouseButtonPress) {
-        closeByGlyph();
+        close();
+        if (edition_.closeGlyphEndsProgram) {
+            QCoreApplication::exit(0);
+        }
         return true;
     }
     if (watched == controls_.minimiseGlyph) {
@@ -323,14 +296,13 @@ bool DIN5480::titleStripEvent(QEvent& event) {
     }
 }
 
-void DIN5480::proposePinDiameter() {
+void DIN5480::proposePinDiameter(bool startValue) {
     const double factor = controls_.external->isChecked() ? kExternalPinFactor : kInternalPinFactor;
     const double pin = readNumber(text(Field::m)) * factor;
-    if (!std::isfinite(pin)) {
-        return;  // an arithmetic failure writes nothing
+    if (std::isfinite(pin)) {  // an arithmetic failure writes nothing
+        const bool formatted = edition_.formatsProposedPinDiameter && !startValue;
+        setText(Field::dp, formatted ? formatNumber(pin, 3) : writeNumber(pin));
     }
-    setText(Field::dp,
-            edition_.formatsProposedPinDiameter ? formatNumber(pin, 3) : writeNumber(pin));
 }
 
 void DIN5480::writeReport() {

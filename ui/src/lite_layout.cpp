@@ -89,10 +89,6 @@ const WindowEdition& WindowEdition::lite() {
         .moduleList = kModules,
         .clearanceList = kClearanceCoefficients,
         .cornerEllipse = 12,
-        .opensToleranceDatabase = false,
-        .formatsProposedPinDiameter = false,
-        .reportFollowsFields = false,
-        .closeGlyphEndsProgram = false,
         .reportLayout = ReportLayout::Lite,
     };
     return edition;

@@ -60,15 +60,17 @@ class DIN5480 final : public QWidget, private Form {
     // Every message of the program goes through here: a modal box titled "系统提示" with the
     // information icon and an OK button. A sink, when set, receives the text instead (tests).
     void showMessage(const QString& text);
-    void setMessageSink(std::function<void(const QString&)> sink);
+    void setMessageSink(std::function<void(const QString&)> sink) {
+        messageSink_ = std::move(sink);
+    }
 
     // The report's save dialog: returns the chosen file name, or an empty text on cancel. Tests
     // replace it; the default is the toolkit's save dialog titled "计算报告输出".
     using SaveFileChooser = std::function<QString(const QString& initialName)>;
-    void setSaveFileChooser(SaveFileChooser chooser);
+    void setSaveFileChooser(SaveFileChooser chooser) { saveFileChooser_ = std::move(chooser); }
     // The printed report's dialog (lite edition): true to print on the given printer.
     using PrintDialogRunner = std::function<bool(QPrinter& printer)>;
-    void setPrintDialog(PrintDialogRunner runner);
+    void setPrintDialog(PrintDialogRunner runner) { printDialog_ = std::move(runner); }
     // The printer of the lite edition's printed report, made on first use (loading the print
     // system costs start-up time) and kept; nullptr in the tolerance edition.
     QPrinter* printer() const;
@@ -108,9 +110,9 @@ class DIN5480 final : public QWidget, private Form {
 
     void connectReactions();
     bool titleStripEvent(QEvent& event);
-    void proposePinDiameter();  // the module times the factor of the selected kind
-    void closeByGlyph();
-    void runHandOff();
+    // The module times the factor of the selected kind; unlike the later proposals, the start
+    // value is written as plain number text ("2.165").
+    void proposePinDiameter(bool startValue = false);
     void openWindowMenuBelowIcon();
 
     const WindowEdition& edition_;

@@ -19,12 +19,13 @@ struct WindowEdition {
     std::span<const char* const> focusOrder;
     std::span<const char* const> moduleList;
     std::span<const char* const> clearanceList;
-    int cornerEllipse;                // pixels, of the rounded outline
-    bool opensToleranceDatabase;      // db1.mdb beside the executable; the program ends without it
-    bool formatsProposedPinDiameter;  // "0.000" after a module pick or kind click; plain otherwise
-    bool reportFollowsFields;         // cmd3 follows z and d; otherwise every report button is on
-    bool closeGlyphEndsProgram;       // ends at once; otherwise the window is unloaded
-    ReportLayout reportLayout;        // the lite layout comes with a printed report
+    int cornerEllipse;  // pixels, of the rounded outline
+    // Behaviour flags, each off unless the edition sets it.
+    bool opensToleranceDatabase{};  // db1.mdb beside the executable; the program ends without it
+    bool formatsProposedPinDiameter{};  // "0.000" after a module pick or kind click
+    bool reportFollowsFields{};         // cmd3 follows z and d; otherwise every report button is on
+    bool closeGlyphEndsProgram{};       // ends at once; otherwise the window is unloaded
+    ReportLayout reportLayout;          // the lite layout comes with a printed report
 
     static const WindowEdition& tolerance();
     static const WindowEdition& lite();
