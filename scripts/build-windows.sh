@@ -63,15 +63,16 @@ build_qtbase() {
     cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake"
     log "configuring qtbase for Windows"
     # tabletevent: Debian's source leaves out the tablet header the Windows platform plugin needs.
-    # OpenGL is turned off by its input, not its feature: only that also turns off dynamicgl,
-    # whose code in the Windows platform plugin does not build without OpenGL.
+    # Dynamic OpenGL goes off with OpenGL: its code in the Windows platform plugin does not build
+    # without OpenGL.
     nice -n 19 cmake -S "$src" -B "$build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-        -DINPUT_opengl=no -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF >/dev/null
+        -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF \
+        -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF >/dev/null
     log "building qtbase (about 40 minutes on 2 idle cores)"
     nice -n 19 cmake --build "$build"
     cmake --install "$build" --strip >/dev/null
