@@ -7,7 +7,7 @@ packages=(
     # build
     cmake ninja-build g++ pkgconf
     # window toolkit, tolerance store, tests, benchmarks
-    qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n
     libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
     # fonts the windows map 宋体, Courier New, Verdana and Tahoma to
     fonts-arphic-uming fonts-wqy-zenhei fonts-liberation fonts-dejavu-core
@@ -16,8 +16,8 @@ packages=(
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus
     # the package and what it ships: dpkg-shlibdeps, lintian, AppStream, desktop entries, manuals
     dpkg-dev lintian appstream desktop-file-utils mandoc man-db gzip
-    # an independent DXF reader for the profile drawing test
-    python3-ezdxf
+    # independent DXF and SVG readers for the profile drawing tests
+    python3-ezdxf python3-svgelements
 )
 if [[ "${QUILLON_WITH_CLANG:-0}" == 1 ]]; then
     packages+=(clang libclang-rt-14-dev)

@@ -8,8 +8,7 @@
 
 namespace quillon::ui {
 
-// The contour as an SVG drawing true to size: width, height and view box in millimetres, y up as in
-// the DXF, the contour as one closed path and the circles d, db, da, df in a group of their own.
+// The contour and the circles d, db, da, df as an SVG drawing true to size (see svgDrawing);
 // `title` and `creator` (program and version) go into the file's title and description.
 QByteArray profileSvg(const ProfileInput& input, const ToothForm& form, const QString& title,
                       const QString& creator);

@@ -1,0 +1,112 @@
+#include "quillon/geometry/svg_writer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+namespace quillon {
+namespace {
+
+// Sheet sizes are whole hundredths of a millimetre.
+constexpr double kSheetStepsPerMillimetre = 100;
+
+// Fixed to the nanometre, without trailing zeros ("12.5", "-3", "0.000125").
+std::string number(double value) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%.6f", value);
+    std::string text = buffer;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
+// The file's y axis points down; the drawing's points up.
+std::string point(Point p) {
+    return number(p.x) + ' ' + number(-p.y);
+}
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            // XML allows no control characters; a line break is a space, as in the DXF comment.
+            default:
+                out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+        }
+    }
+    return out;
+}
+
+// A piece with bulge b = tan(sweep / 4) as an SVG arc: radius from the chord, the large-arc flag
+// for sweeps over half a turn, and the sweep flag inverted because y is mirrored.
+std::string arcTo(Point from, Point to, double bulge) {
+    const double chord = std::hypot(to.x - from.x, to.y - from.y);
+    const double radius = chord * (1 + bulge * bulge) / (4 * std::abs(bulge));
+    const char* largeArc = std::abs(bulge) > 1 ? " 1 " : " 0 ";
+    const char* sweep = bulge > 0 ? "0 " : "1 ";
+    return "A" + number(radius) + ' ' + number(radius) + " 0" + largeArc + sweep + point(to);
+}
+
+std::string pathData(const Polyline& contour) {
+    std::string d = "M" + point(contour.front().at);
+    for (std::size_t i = 0; i < contour.size(); ++i) {
+        const Point to = contour[(i + 1) % contour.size()].at;
+        d += ' ';
+        d += contour[i].bulge == 0 ? "L" + point(to) : arcTo(contour[i].at, to, contour[i].bulge);
+    }
+    return d + " Z";
+}
+
+// Half the sheet: the farthest point drawn and a margin of 1 mm plus 4 % of it.
+double halfSheet(const Polyline& contour, const std::vector<double>& circleDiameters) {
+    double extent = 0;
+    for (double diameter : circleDiameters) {
+        extent = std::max(extent, diameter / 2);
+    }
+    for (const PolylineVertex& v : contour) {
+        extent = std::max(extent, std::hypot(v.at.x, v.at.y));
+    }
+    const double half = extent * 1.04 + 1;
+    return std::ceil(2 * half * kSheetStepsPerMillimetre) / kSheetStepsPerMillimetre / 2;
+}
+
+}  // namespace
+
+std::string svgDrawing(const Polyline& contour, const std::vector<double>& circleDiameters,
+                       const std::string& title, const std::string& description) {
+    const double half = halfSheet(contour, circleDiameters);
+    const std::string side = number(2 * half);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + side +
+           "mm\" height=\"" + side + "mm\" viewBox=\"" + number(-half) + ' ' + number(-half) + ' ' +
+           side + ' ' + side + "\">\n";
+    svg += "<title>" + escaped(title) + "</title>\n";
+    svg += "<desc>" + escaped(description) + "</desc>\n";
+    if (!contour.empty()) {
+        svg += "<path id=\"profile\" fill=\"none\" stroke=\"#000000\" stroke-width=\"0.05\" d=\"" +
+               pathData(contour) + "\"/>\n";
+    }
+    svg += "<g id=\"circles\" fill=\"none\" stroke=\"#5a6ea0\" stroke-width=\"0.02\">\n";
+    for (double diameter : circleDiameters) {
+        svg += "<circle cx=\"0\" cy=\"0\" r=\"" + number(diameter / 2) + "\"/>\n";
+    }
+    svg += "</g>\n</svg>\n";
+    return svg;
+}
+
+}  // namespace quillon
