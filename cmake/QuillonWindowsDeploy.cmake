@@ -1,13 +1,9 @@
 # The ready-to-run Windows folder: beside the two programs and db1.mdb, the Qt DLLs and plugins
 # they load, the GCC runtime DLLs those DLLs were linked with, the Chinese translation of Qt's
 # own dialogs and the licence. Nothing of Qt's debug or development files.
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets PrintSupport OPTIONAL_COMPONENTS Svg)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets PrintSupport)
 
-set(modules Core Gui Widgets PrintSupport)
-if(TARGET Qt6::Svg)
-    list(APPEND modules Svg)  # the SVG export (QSvgGenerator)
-endif()
-foreach(module IN LISTS modules)
+foreach(module Core Gui Widgets PrintSupport)
     install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
 endforeach()
 # Pictures are PNG, which Qt Gui reads without a plugin, so no image format plugins are needed;

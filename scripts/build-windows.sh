@@ -4,7 +4,7 @@
 #   scripts/build-windows.sh          everything: cache, programs, folder, installer, zip
 #   scripts/build-windows.sh cache    only Qt and SQLite for Windows (the long part, once)
 #
-# Qt (qtbase, qtsvg) and SQLite for Windows are built once from Debian's own sources into
+# Qt (qtbase) and SQLite for Windows are built once from Debian's own sources into
 # QUILLON_WINDOWS_CACHE (default ~/.cache/quillon-windows) and reused; Qt's host tools (moc,
 # uic, rcc) come from Debian's Qt packages of the same version. Everything the script makes in
 # the repository is under build/windows/:
@@ -46,9 +46,11 @@ fetch_source() {
     mkdir -p "$cache/src"
     dir=$(find "$cache/src" -maxdepth 1 -type d -name "${package}-[0-9]*" | head -n1)
     if [[ -z $dir ]]; then
-        (cd "$cache/src" && apt-get source -qq "${package}${version:+=$version}" >&2)
+        (cd "$cache/src" && apt-get source -qq "${package}${version:+=$version}" >&2) || true
         dir=$(find "$cache/src" -maxdepth 1 -type d -name "${package}-[0-9]*" | head -n1)
     fi
+    # Called as $(fetch_source ...), where a failure would not stop the script by itself.
+    [[ -n $dir ]] || { echo "could not fetch Debian's source of $package" >&2; return 1; }
     printf '%s\n' "$dir"
 }
 
@@ -80,21 +82,6 @@ build_qtbase() {
     rm -rf "$build"
 }
 
-build_qtsvg() {
-    local prefix src build
-    prefix=$(qt_prefix)
-    [[ -f $prefix/.qtsvg-complete ]] && return
-    src=$(fetch_source qt6-svg)
-    build=$cache/build/qtsvg
-    log "configuring and building qtsvg for Windows"
-    nice -n 19 "$prefix/bin/qt-cmake" -S "$src" -B "$build" -G Ninja -Wno-dev \
-        -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF >/dev/null
-    nice -n 19 cmake --build "$build"
-    cmake --install "$build" --strip >/dev/null
-    touch "$prefix/.qtsvg-complete"
-    rm -rf "$build"
-}
-
 # The amalgamation (one sqlite3.c) made from Debian's source, compiled into a static library.
 build_sqlite() {
     local prefix src build
@@ -114,11 +101,12 @@ build_sqlite() {
 }
 
 build_cache() {
-    [[ -f $(qt_prefix)/.qtsvg-complete && -f $(sqlite_prefix)/.complete ]] && return
+    [[ -f $(qt_prefix)/.qtbase-complete && -f $(sqlite_prefix)/.complete ]] && return
     enable_source_packages
     build_qtbase
-    build_qtsvg
     build_sqlite
+    # The unpacked sources (about 500 MB) are only needed again for a new Qt version.
+    rm -rf "$cache/src"
     log "cache $cache: $(du -sh "$cache" | cut -f1)"
 }
 
