@@ -17,10 +17,30 @@ namespace {
 constexpr char kLineEnd[] = "\r\n";
 
 #ifdef Q_OS_WIN
+// Code page 936 has nothing beyond U+FFFF, and Windows would turn each half of a surrogate pair
+// into its own "?"; such a character (or a lone half) becomes one "?" first, as on Linux.
+QString withoutSurrogates(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate()) {
+            out += c;
+            continue;
+        }
+        out += u'?';
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        }
+    }
+    return out;
+}
+
 // Windows always carries code page 936, whatever its own ANSI code page is; unmappable
 // characters become the default character "?".
-std::optional<QByteArray> encodeGbk(const QString& text) {
+std::optional<QByteArray> encodeGbk(const QString& original) {
     constexpr UINT kGbkCodePage = 936;
+    const QString text = withoutSurrogates(original);
     if (text.isEmpty()) {
         return QByteArray();
     }
