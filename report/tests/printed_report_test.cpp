@@ -58,6 +58,9 @@ QString withoutBlanks(QString text) {
 class PrintedReport : public ::testing::Test {
   protected:
     void SetUp() override {
+#ifdef _WIN32
+        GTEST_SKIP() << "the PDF is read by poppler's tools of the Linux build machine";
+#endif
         ASSERT_TRUE(dir_.isValid());
         pdf_ = dir_.filePath(QStringLiteral("report.pdf"));
         printer_.setOutputFormat(QPrinter::PdfFormat);

@@ -1,10 +1,6 @@
 #include "quillon/report/report_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -15,21 +11,10 @@
 #include <vector>
 
 #include "quillon/report/report_messages.h"
+#include "report_file_fixture.h"
 
 namespace quillon::report {
 namespace {
-
-const std::vector<std::string> kReport = {"DIN 5480外花键计算报告", "齿数:z=  20", "α β — ："};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 TEST(ReportEncoding, GbkBytesWithCrLfAfterEveryLine) {
     const std::vector<std::pair<std::string, QByteArray>> cases = {
@@ -57,27 +42,11 @@ TEST(ReportEncoding, GbkBytesWithCrLfAfterEveryLine) {
     EXPECT_EQ(encodeReport({}), QByteArray());
 }
 
-class ReportFile : public ::testing::Test {
-  protected:
-    QString pathOf(const QString& name) const { return dir_.filePath(name); }
-    QStringList entries() const {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-
-    QTemporaryDir dir_;
-};
-
 TEST_F(ReportFile, WritesTheEncodedLines) {
     const QString path = pathOf(QStringLiteral("reporter.txt"));
     EXPECT_EQ(writeReportFile(path, kReport), std::nullopt);
     EXPECT_EQ(readAll(path), encodeReport(kReport).value());
     EXPECT_EQ(entries(), QStringList{QStringLiteral("reporter.txt")});
-    // A report is an ordinary document: readable by others as the umask allows.
-    const mode_t mask = umask(0);
-    umask(mask);
-    struct stat info {};
-    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
 }
 
 TEST_F(ReportFile, ReplacesALongerFileCompletely) {
@@ -108,61 +77,6 @@ TEST_F(ReportFile, FailuresAreReportedWithTheFileName) {
     }
     EXPECT_TRUE(QFileInfo(pathOf(QStringLiteral("folder.txt"))).isDir());
     EXPECT_EQ(entries(), QStringList{QStringLiteral("folder.txt")});
-}
-
-// A full disk: the device takes no byte. It is written in place, never replaced by a file.
-TEST(ReportFileDevice, FullDeviceFailsAndStaysADevice) {
-    const QString path = QStringLiteral("/dev/full");
-    if (!QFileInfo::exists(path)) {
-        GTEST_SKIP() << "no /dev/full";
-    }
-    const std::optional<QString> failure = writeReportFile(path, kReport);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_TRUE(failure->contains(path)) << failure->toStdString();
-    struct stat info {};
-    ASSERT_EQ(stat("/dev/full", &info), 0);
-    EXPECT_TRUE(S_ISCHR(info.st_mode));
-}
-
-TEST_F(ReportFile, ExistingReportSurvivesAFailedWrite) {
-    const QString path = pathOf(QStringLiteral("reporter.txt"));
-    const QByteArray earlier = encodeReport({"earlier report"}).value();
-    ASSERT_TRUE(writeFile(path, earlier));
-
-    // The disk fills up after 8 bytes of the new report: a file-size limit makes every write past
-    // it fail with EFBIG, for root as for anyone.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 8;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::optional<QString> failure = writeReportFile(path, kReport);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, previousHandler);
-
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_TRUE(failure->contains(path)) << failure->toStdString();
-    EXPECT_EQ(readAll(path), earlier);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("reporter.txt")});
-}
-
-TEST_F(ReportFile, ReadOnlyFolderKeepsItsReport) {
-    const QString folder = pathOf(QStringLiteral("locked"));
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const QString path = folder + QStringLiteral("/reporter.txt");
-    const QByteArray earlier("earlier\r\n");
-    ASSERT_TRUE(writeFile(path, earlier));
-    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
-    const bool writable = access(QFile::encodeName(folder).constData(), W_OK) == 0;
-    const std::optional<QString> failure = writable ? std::nullopt : writeReportFile(path, kReport);
-    chmod(QFile::encodeName(folder).constData(), 0755);
-    if (writable) {
-        GTEST_SKIP() << "permissions do not bind this user (root)";
-    }
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_TRUE(failure->contains(path)) << failure->toStdString();
-    EXPECT_EQ(readAll(path), earlier);
 }
 
 }  // namespace
