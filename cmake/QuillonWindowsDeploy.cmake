@@ -1,6 +1,6 @@
 # The ready-to-run Windows folder: beside the two programs and db1.mdb, the Qt DLLs and plugins
-# they load, the GCC runtime DLLs those DLLs were linked with, the Chinese translation of Qt's
-# own dialogs and the licence. Nothing of Qt's debug or development files.
+# they load, the GCC runtime DLLs they all use, the Chinese translation of Qt's own dialogs and
+# the licence. Nothing of Qt's debug or development files.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets PrintSupport)
 
 foreach(module Core Gui Widgets PrintSupport)
@@ -11,7 +11,8 @@ endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+set(runtime_dlls libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+foreach(dll IN LISTS runtime_dlls)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
@@ -19,6 +20,13 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     endif()
     install(FILES ${path} DESTINATION .)
 endforeach()
+# Debian's MinGW runtime DLLs carry their symbols (libstdc++ 24 MB, 2 MB without).
+install(CODE "
+    foreach(dll ${runtime_dlls})
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${dll}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()")
 
 # Qt finds its plugins and translations from the program's folder, not from where it was built.
 set(qt_conf ${CMAKE_BINARY_DIR}/windows/qt.conf)
