@@ -45,9 +45,15 @@ run_test_suites() {
     ctest --test-dir "$out/tests" --output-on-failure -j2
 }
 
-# The files (not folders) in an archive 7-Zip reads, with "/" between folders, sorted.
+# The files (not folders) in an archive 7-Zip reads, with "/" between folders, sorted. The
+# entries follow the line of dashes; an installer's entries say nothing of folders.
 archive_files() {
-    7z l -slt "$1" | awk -F' = ' '/^Path = /{path=$2} /^Folder = -/{print path}' | tr '\\' / | sort
+    7z l -slt "$1" | awk -F' = ' '
+        /^----------$/ { listing = 1; next }
+        !listing { next }
+        /^Path = / { if (path != "" && !folder) print path; path = $2; folder = 0 }
+        /^Folder = \+/ { folder = 1 }
+        END { if (path != "" && !folder) print path }' | tr '\\' / | sort
 }
 
 check_packages() {
@@ -142,7 +148,8 @@ check_report() {
     timeout 30 xdotool search --sync --onlyvisible --name "计算报告输出" >/dev/null ||
         { echo "no save dialog" >&2; return 1; }
     sleep 1
-    xdotool key ctrl+a type "Z:${report//\//\\}"
+    # Wine's file name box selects all by End, Shift+Home (not by Ctrl+A).
+    xdotool key End shift+Home type "Z:${report//\//\\}"
     xdotool key Return
     for _ in $(seq 100); do
         [[ -s $report ]] && break
