@@ -62,16 +62,24 @@ std::string makeScript(const std::vector<TableShape>& tables, const CellText& ce
 
 TemporaryDirectory::TemporaryDirectory() {
     static std::atomic<int> counter{0};
-    path_ =
-        std::filesystem::temp_directory_path() /
-        ("quillon-tolerance-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    const auto base = std::filesystem::temp_directory_path();
+    // A new folder each time: one left behind by an earlier process of the same id (Windows
+    // reuses ids quickly) is never taken over.
+    do {
+        path_ = base / ("quillon-tolerance-test-" + std::to_string(::getpid()) + "-" +
+                        std::to_string(counter++));
+    } while (!std::filesystem::create_directory(path_));
 }
 
 TemporaryDirectory::~TemporaryDirectory() {
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    // Windows removes no read-only file, and some tests make one.
+    for (auto it = fs::recursive_directory_iterator(path_, ignored);
+         it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(path_, ignored);
 }
 
 void writeDatabaseFile(const std::filesystem::path& file, const std::string& script) {
