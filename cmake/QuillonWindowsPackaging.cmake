@@ -43,6 +43,8 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # An administrator installs for every user (Program Files, the common Start menu); anyone else
-# may install for themselves without being asked for an administrator's password.
-set(CPACK_NSIS_DEFINES "RequestExecutionLevel highest")
+# may install for themselves (by default into Documents\quillon) without being asked for an
+# administrator's password. The installer is 64-bit (NSIS's amd64 stubs and plugins), as the
+# programs are: it writes the 64-bit Program Files and registry without redirection.
+set(CPACK_NSIS_DEFINES "RequestExecutionLevel highest\nTarget amd64-unicode")
 set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS -INPUTCHARSET UTF8)

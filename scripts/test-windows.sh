@@ -9,8 +9,9 @@
 #      byte, the GBK text with CR LF line ends that the Linux build writes for z = 20
 #      (scripts/testdata/quillon-z20-report.txt), and Notepad's font must be in the registry;
 #   5. the window follows a drag of its title strip, and paints at 150 % (144 dpi);
-#   6. the installer and the zip hold exactly the files of the ready folder. (The installer
-#      itself is a 32-bit program, which this Wine, 64-bit only, does not run.)
+#   6. the zip holds exactly the files of the ready folder; the installer, run silently,
+#      installs them with Start-menu entries and an Apps entry, the program installed paints its
+#      window, and the uninstaller removes it all.
 #
 #   scripts/test-windows.sh
 set -euo pipefail
@@ -45,8 +46,8 @@ run_test_suites() {
     ctest --test-dir "$out/tests" --output-on-failure -j2
 }
 
-# The files (not folders) in an archive 7-Zip reads, with "/" between folders, sorted. The
-# entries follow the line of dashes; an installer's entries say nothing of folders.
+# The files (not folders) in an archive 7-Zip reads, with "/" between folders, sorted (the
+# entries follow the line of dashes).
 archive_files() {
     7z l -slt "$1" | awk -F' = ' '
         /^----------$/ { listing = 1; next }
@@ -56,17 +57,46 @@ archive_files() {
         END { if (path != "" && !folder) print path }' | tr '\\' / | sort
 }
 
-check_packages() {
-    local version folder_files
-    version=$(sed -n 's/^project(quillon VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
-    folder_files=$(cd "$out/quillon" && find . -type f | sed 's|^\./||' | sort)
-    # The installer adds its own helpers and writes the uninstaller when it runs.
-    diff <(echo "$folder_files") <(archive_files "$out/packages/quillon-$version-win64-setup.exe" |
-        grep -v -e '^\$PLUGINSDIR/' -e '^Uninstall\.exe$') ||
-        { echo "the installer's files differ from the folder's" >&2; return 1; }
-    diff <(echo "$folder_files") <(archive_files "$out/packages/quillon-$version-win64.zip" |
+quillon_version=$(sed -n 's/^project(quillon VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+
+# The files under a folder, with "/" between folders, sorted.
+folder_files() { (cd "$1" && find . -type f | sed 's|^\./||' | sort); }
+
+check_zip() {
+    diff <(folder_files "$out/quillon") <(archive_files "$out/packages/quillon-$quillon_version-win64.zip" |
         sed 's|^[^/]*/||') || { echo "the zip's files differ from the folder's" >&2; return 1; }
-    echo "installer and zip hold the files of the folder"
+    echo "the zip holds the files of the folder"
+}
+
+# The installer run silently (/S) as Wine's user, an administrator: the folder's files and the
+# uninstaller under Program Files, the Start-menu entries of every user, the Apps entry; the
+# program installed paints its window; the uninstaller leaves none of it behind.
+check_installer() {
+    local drive=$out/wine/drive_c key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\quillon'
+    local installed=$drive/Program\ Files/quillon
+    local menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/渐开线花键计算"
+    WINEPATH= "$out/wine-run" "$out/packages/quillon-$quillon_version-win64-setup.exe" /S
+    diff <({ folder_files "$out/quillon"; echo Uninstall.exe; } | sort) <(folder_files "$installed") ||
+        { echo "the installed files differ from the folder's" >&2; return 1; }
+    local entry target
+    for entry in 渐开线花键计算:quillon.exe 渐开线花键计算（简化版）:quillon-lite.exe Uninstall:Uninstall.exe; do
+        target=$(strings -el "$menu/${entry%%:*}.lnk" 2>/dev/null | grep -i -m1 '\.exe$') || true
+        [[ $target == "${entry#*:}" ]] ||
+            { echo "no Start-menu entry ${entry%%:*} for ${entry#*:}" >&2; return 1; }
+    done
+    wine_reg query "$key" /v DisplayVersion | grep -q "REG_SZ *$quillon_version" ||
+        { echo "no Apps entry for quillon $quillon_version" >&2; return 1; }
+    echo "installed: the folder's files, three Start-menu entries, the Apps entry"
+    check_first_paint quillon "$installed"
+    WINEPATH= "$out/wine-run" "$installed/Uninstall.exe" /S
+    # The uninstaller runs on as a copy of itself; wait for it to finish.
+    for _ in $(seq 100); do
+        [[ -e $installed || -e $menu ]] || break
+        sleep 0.2
+    done
+    [[ ! -e $installed && ! -e $menu ]] && ! wine_reg query "$key" >/dev/null 2>&1 ||
+        { echo "the uninstaller left parts of quillon behind" >&2; return 1; }
+    echo "uninstalled: nothing left"
 }
 
 xvfb_pid=""
@@ -94,12 +124,12 @@ start_display() {
     return 1
 }
 
-# Runs a program of the ready folder under Wine with only the folder's own DLLs (no WINEPATH)
-# until its first paint.
+# Runs a program of the ready folder (or of the folder named) under Wine with only that folder's
+# own DLLs (no WINEPATH) until its first paint.
 check_first_paint() {
-    local program=$1 output
+    local program=$1 folder=${2:-$out/quillon} output
     output=$(QUILLON_EXIT_AFTER_FIRST_PAINT=1 timeout 120 \
-        env -C "$out/quillon" WINEPATH= "$out/wine-run" "$program.exe" 2>/dev/null) ||
+        env -C "$folder" WINEPATH= "$out/wine-run" "$program.exe" 2>/dev/null) ||
         { echo "$program.exe did not paint its window under Wine" >&2; return 1; }
     echo "$program.exe painted its window and ended ${output:+($output)}"
 }
@@ -167,13 +197,20 @@ check_report() {
 check_drag() {
     local id=$1 from_x=$window_x from_y=$window_y
     xdotool mousemove $((from_x + 200)) $((from_y + 8)) mousedown 1
+    # The system's move loop takes the pointer where it finds it when it starts: let it start.
+    sleep 0.5
     for step in 1 2 3 4 5; do
         xdotool mousemove $((from_x + 200 + 20 * step)) $((from_y + 8 + 10 * step))
         sleep 0.1
     done
-    xdotool mouseup 1
+    # The button is let go where the last move ended, once the window had time to follow it.
     sleep 0.5
-    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mouseup 1
+    for _ in $(seq 25); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        ((X == from_x + 100 && Y == from_y + 50)) && break
+        sleep 0.2
+    done
     ((X == from_x + 100 && Y == from_y + 50)) ||
         { echo "the window did not follow the drag: $X,$Y from $from_x,$from_y" >&2; return 1; }
     echo "the window followed a drag of its title strip"
@@ -194,7 +231,7 @@ finish_program() {
 main_tests() {
     install_packages "${host_packages[@]}" "${test_packages[@]}"
     "$repo/scripts/build-windows.sh"
-    check_packages
+    check_zip
     build_googletest
     run_test_suites
     trap stop_programs EXIT
@@ -214,6 +251,7 @@ main_tests() {
     photograph quillon quillon-144dpi 150
     finish_program
     wine_reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
+    check_installer
 }
 
 if [[ ${BASH_SOURCE[0]} == "$0" ]]; then
