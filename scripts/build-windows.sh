@@ -75,7 +75,7 @@ build_qtbase() {
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
         -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF \
         -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF >/dev/null
-    log "building qtbase (about 40 minutes on 2 idle cores)"
+    log "building qtbase (about 22 minutes on 2 idle cores)"
     nice -n 19 cmake --build "$build"
     cmake --install "$build" --strip >/dev/null
     touch "$prefix/.qtbase-complete"
