@@ -66,6 +66,16 @@ void appendInvolute(Polyline& out, const InvoluteSegment& inv, double tolerance)
 
 }  // namespace
 
+BulgeArc bulgeArc(Point from, Point to, double bulge) {
+    // The centre lies on the chord's perpendicular bisector; sweep = 4 atan(bulge).
+    const double sweep = 4 * std::atan(bulge);
+    const Point chord = to - from;
+    const double halfChord = length(chord) / 2;
+    const Point normal{-chord.y / (2 * halfChord), chord.x / (2 * halfChord)};
+    const Point centre = from + 0.5 * chord + halfChord / std::tan(sweep / 2) * normal;
+    return {centre, halfChord / std::abs(std::sin(sweep / 2)), angleOf(from - centre), sweep};
+}
+
 Polyline flatten(const std::vector<ContourSegment>& segments, double tolerance) {
     Polyline out;
     for (const ContourSegment& s : segments) {

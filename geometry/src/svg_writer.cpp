@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <string_view>
 
 namespace quillon {
@@ -52,14 +53,14 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
-// A piece with bulge b = tan(sweep / 4) as an SVG arc: radius from the chord, the large-arc flag
-// for sweeps over half a turn, and the sweep flag inverted because y is mirrored.
+// A piece with a bulge as an SVG arc: the large-arc flag for sweeps over half a turn, and the
+// sweep flag inverted because y is mirrored.
 std::string arcTo(Point from, Point to, double bulge) {
-    const double chord = std::hypot(to.x - from.x, to.y - from.y);
-    const double radius = chord * (1 + bulge * bulge) / (4 * std::abs(bulge));
-    const char* largeArc = std::abs(bulge) > 1 ? " 1 " : " 0 ";
-    const char* sweep = bulge > 0 ? "0 " : "1 ";
-    return "A" + number(radius) + ' ' + number(radius) + " 0" + largeArc + sweep + point(to);
+    const BulgeArc arc = bulgeArc(from, to, bulge);
+    const char* largeArc = std::abs(arc.sweep) > std::numbers::pi ? " 1 " : " 0 ";
+    const char* sweep = arc.sweep > 0 ? "0 " : "1 ";
+    const std::string radius = number(arc.radius);
+    return "A" + radius + ' ' + radius + " 0" + largeArc + sweep + point(to);
 }
 
 std::string pathData(const Polyline& contour) {

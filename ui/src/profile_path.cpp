@@ -1,7 +1,6 @@
 #include "profile_path.h"
 
 #include <QRectF>
-#include <cmath>
 #include <numbers>
 
 namespace quillon::ui {
@@ -21,19 +20,12 @@ QPainterPath contourPath(const Polyline& contour) {
             path.lineTo(drawingPoint(to));
             continue;
         }
-        // The arc's centre lies on the chord's perpendicular bisector; sweep = 4 atan(bulge).
-        const double sweep = 4 * std::atan(bulge);
-        const Point chord = to - from;
-        const double halfChord = length(chord) / 2;
-        const double radius = halfChord / std::abs(std::sin(sweep / 2));
-        const Point normal{-chord.y / (2 * halfChord), chord.x / (2 * halfChord)};
-        const double offset = halfChord / std::tan(sweep / 2);
-        const Point centre = from + 0.5 * chord + offset * normal;
-        const double start = angleOf(from - centre);
+        const BulgeArc arc = bulgeArc(from, to, bulge);
         // With y pointing down, Qt's angles (counter-clockwise on screen) are the part's angles.
-        const QPointF c = drawingPoint(centre);
-        path.arcTo(QRectF(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius),
-                   start * kDegreesPerRadian, sweep * kDegreesPerRadian);
+        const QPointF c = drawingPoint(arc.centre);
+        const double r = arc.radius;
+        path.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), arc.start * kDegreesPerRadian,
+                   arc.sweep * kDegreesPerRadian);
     }
     path.closeSubpath();
     return path;

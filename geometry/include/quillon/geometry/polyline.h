@@ -15,6 +15,16 @@ struct PolylineVertex {
 };
 using Polyline = std::vector<PolylineVertex>;
 
+// The circular arc of a piece from `from` to `to` with a bulge other than 0: its centre and
+// radius, and the angles (radians, counter-clockwise) where it starts and how far it sweeps.
+struct BulgeArc {
+    Point centre;
+    double radius = 0;
+    double start = 0;
+    double sweep = 0;
+};
+BulgeArc bulgeArc(Point from, Point to, double bulge);
+
 // Half a micrometre: far below what any drawing or cutting program resolves.
 inline constexpr double kFlatteningTolerance = 0.0005;
 
