@@ -27,6 +27,19 @@ bool profileShiftAccepted(double x, SplineKind kind, double bound) {
     return (-bound <= x && x <= kShiftFloor) || x == -kSpecialShift;
 }
 
+// The result fields in the window's order; x*m only in the edition that shows it.
+constexpr Field kResultFields[] = {Field::d,  Field::da, Field::df, Field::db, Field::xm,
+                                   Field::ha, Field::hf, Field::h,  Field::W,  Field::M};
+
+template <typename Visit>
+void forEachResult(const Edition& edition, Visit visit) {
+    for (Field field : kResultFields) {
+        if (field != Field::xm || edition.hasProfileShiftAmount) {
+            visit(field);
+        }
+    }
+}
+
 // The window's reset, in field order: z, beta, x and the results to 0, alpha to 30.
 template <typename Write>
 void clearFields(const Edition& edition, Write write) {
@@ -34,15 +47,7 @@ void clearFields(const Edition& edition, Write write) {
     write(Field::beta, 0.0);
     write(Field::alpha, kDefaultPressureAngle);
     write(Field::x, 0.0);
-    for (Field field : {Field::d, Field::da, Field::df, Field::db}) {
-        write(field, 0.0);
-    }
-    if (edition.hasProfileShiftAmount) {
-        write(Field::xm, 0.0);
-    }
-    for (Field field : {Field::ha, Field::hf, Field::h, Field::W, Field::M}) {
-        write(field, 0.0);
-    }
+    forEachResult(edition, [&](Field field) { write(field, 0.0); });
 }
 
 // Each field rewritten with its display pattern; a field whose number is not finite keeps its text.
@@ -53,18 +58,11 @@ void formatForDisplay(RunContext& run) {
     if (run.edition.formatsInputs) {
         reformat(Field::x, 5);
     }
-    for (Field field : {Field::d, Field::da, Field::df, Field::db}) {
-        reformat(field, 3);
-    }
-    if (run.edition.hasProfileShiftAmount) {
-        reformat(Field::xm, 3);
-    }
-    for (Field field : {Field::ha, Field::hf, Field::h, Field::W}) {
-        reformat(field, 3);
-    }
-    if (!run.edition.formatsPinMeasurementAtOnce) {
-        reformat(Field::M, 3);
-    }
+    forEachResult(run.edition, [&](Field field) {
+        if (field != Field::M || !run.edition.formatsPinMeasurementAtOnce) {
+            reformat(field, 3);
+        }
+    });
     if (run.edition.formatsInputs) {
         reformat(Field::dp, 3);
     }
@@ -134,10 +132,14 @@ void runSequence(RunContext& run, const std::function<void()>& handOff) {
 
     if (!(run.reading(Field::z) > edition.toothMinimum)) {
         run.form.showMessage(run_messages::kToothCountTooSmall);
-        for (Field field : {Field::beta, Field::x, Field::d, Field::da, Field::df, Field::db,
-                            Field::ha, Field::hf, Field::h, Field::W}) {
-            run.write(field, 0.0);
-        }
+        // Every result but M goes back to 0; x*m comes last.
+        run.write(Field::beta, 0.0);
+        run.write(Field::x, 0.0);
+        forEachResult(edition, [&](Field field) {
+            if (field != Field::xm && field != Field::M) {
+                run.write(field, 0.0);
+            }
+        });
         if (edition.hasProfileShiftAmount) {
             run.write(Field::xm, 0.0);
         }

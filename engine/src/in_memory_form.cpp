@@ -1,17 +1,12 @@
 #include "quillon/engine/in_memory_form.h"
 
+#include "quillon/engine/start_values.h"
+
 namespace quillon {
 InMemoryForm::InMemoryForm() {
-    // The texts of a freshly started window: results "0", module 1.25, the default pin 1.25
-    // * 1.732.
-    texts_.fill("0");
-    texts_[fieldIndex(Field::m)] = "1.25";
-    texts_[fieldIndex(Field::alpha)] = "30";
-    texts_[fieldIndex(Field::haStar)] = "0.45";
-    texts_[fieldIndex(Field::cn)] = "0.1";
-    texts_[fieldIndex(Field::dp)] = "2.165";
-    texts_[fieldIndex(Field::grade)] = "9";
-    texts_[fieldIndex(Field::seriesLetter)] = "H";
+    for (Field field : kAllFields) {
+        texts_[fieldIndex(field)] = startText(field);
+    }
 }
 
 std::string InMemoryForm::text(Field field) const {

@@ -47,7 +47,10 @@ class RunContext final {
     double number(Field field) { return finiteOrFail(reading(field)); }
 
     // Writes a result as plain 15-digit text; a value that is not finite fails the step.
-    void write(Field field, double value) { store(field, plainNumber(finiteOrFail(value))); }
+    void write(Field field, double value) {
+        store(field, plainNumber(finiteOrFail(value)));
+        state.computed[fieldIndex(field)] = value;
+    }
 
     // Writes a value in its display format ("0.000" is 3 decimals); not finite fails the step.
     void writeFormatted(Field field, double value, int decimals) {

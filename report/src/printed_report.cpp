@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include "quillon/report/lite_report.h"
 #include "quillon/version.h"
 
 namespace quillon::report {
@@ -66,6 +67,10 @@ bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& line
         top += metrics.lineSpacing();
     }
     return painter.end();
+}
+
+bool printLiteReport(QPagedPaintDevice& printer, const Form& form, const PrintStyle& style) {
+    return printReport(printer, litePrintedReportLines(form), style);
 }
 
 }  // namespace quillon::report

@@ -24,8 +24,4 @@ std::optional<QString> saveLiteReport(const QString& path, const Form& form, std
     return writeLiteEditorSettings();
 }
 
-bool printLiteReport(QPagedPaintDevice& printer, const Form& form, const PrintStyle& style) {
-    return printReport(printer, litePrintedReportLines(form), style);
-}
-
 }  // namespace quillon::report

@@ -13,10 +13,11 @@ constexpr std::string_view kBlankLine = "          ";
 constexpr std::string_view kLimitSeparator = " — ";
 
 // How far a deviation of the tooth thickness moves each measurement. Fixed factors of the report:
-// about cos 30° for the span, and for the pins one factor per kind.
-constexpr double kSpanFactor = 0.866;
-constexpr double kExternalPinFactor = 1.52;
-constexpr double kInternalPinFactor = 1.72;
+// about cos 30° for the span, and for the pins one factor per kind. (Not the factors that propose
+// a pin diameter for a module.)
+constexpr double kSpanLimitFactor = 0.866;
+constexpr double kShaftPinLimitFactor = 1.52;
+constexpr double kHubPinLimitFactor = 1.72;
 
 std::string labelled(std::string_view label, std::string_view symbol, std::string_view value) {
     std::string line;
@@ -25,27 +26,32 @@ std::string labelled(std::string_view label, std::string_view symbol, std::strin
     return line;
 }
 
-std::string limits(double measured, double factor, double nearDeviation, double farDeviation) {
-    return limitPairText(measured + factor * nearDeviation, measured + factor * farDeviation);
+LimitTexts limits(double measured, double factor, double nearDeviation, double farDeviation) {
+    return {limitText(measured + factor * nearDeviation),
+            limitText(measured + factor * farDeviation)};
 }
 
 }  // namespace
 
+std::string LimitTexts::pairText() const {
+    return nearLimit + std::string(kLimitSeparator) + farLimit;
+}
+
 std::string limitPairText(double nearLimit, double farLimit) {
-    return limitText(nearLimit) + std::string(kLimitSeparator) + limitText(farLimit);
+    return LimitTexts{limitText(nearLimit), limitText(farLimit)}.pairText();
 }
 
 std::string toleranceText(const Form& form) {
     return form.text(Field::grade) + form.text(Field::seriesLetter);
 }
 
-std::string spanLimitsText(const Form& form, double nearDeviation, double farDeviation) {
-    return limits(readNumber(form.text(Field::W)), kSpanFactor, nearDeviation, farDeviation);
+LimitTexts spanLimits(const Form& form, double nearDeviation, double farDeviation) {
+    return limits(readNumber(form.text(Field::W)), kSpanLimitFactor, nearDeviation, farDeviation);
 }
 
-std::string pinLimitsText(const Form& form, double nearDeviation, double farDeviation) {
+LimitTexts pinLimits(const Form& form, double nearDeviation, double farDeviation) {
     const double pinFactor =
-        form.selectedKind() == SplineKind::External ? kExternalPinFactor : kInternalPinFactor;
+        form.selectedKind() == SplineKind::External ? kShaftPinLimitFactor : kHubPinLimitFactor;
     return limits(readNumber(form.text(Field::M)), pinFactor, nearDeviation, farDeviation);
 }
 
@@ -77,8 +83,8 @@ std::vector<std::string> toleranceReportLines(const Form& form, std::string_view
         labelled("齿轮齿根高：", "hf = ", field(Field::hf)),
         labelled("齿轮齿全高：", "h  =", printedNumber(wholeDepth)),
         labelled("跨测齿数：  ", "k  = ", std::string(k) + "  齿"),
-        labelled("公法线长度：", "W  = ", spanLimitsText(form, nearDeviation, farDeviation)),
-        labelled("齿轮跨棒距：", "M  = ", pinLimitsText(form, nearDeviation, farDeviation)),
+        labelled("公法线长度：", "W  = ", spanLimits(form, nearDeviation, farDeviation).pairText()),
+        labelled("齿轮跨棒距：", "M  = ", pinLimits(form, nearDeviation, farDeviation).pairText()),
     };
 }
 

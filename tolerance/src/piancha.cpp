@@ -9,18 +9,14 @@
 namespace quillon {
 namespace {
 
-// Puts one table on `row` from its first row, in the selected column, and reads the value there
-// (micrometres). Nothing when the column does not exist or the row cannot be reached.
-std::optional<double> lookUp(ToleranceTable& table, const std::string& columnName, int row) {
-    if (!table.selectColumn(columnName)) {
+// The value of one table in the named column and the row (micrometres). Nothing when the column
+// does not exist or its text is not a finite number.
+std::optional<double> lookUp(const ToleranceTable& table, const std::string& columnName, int row) {
+    const auto text = table.valueAt(columnName, static_cast<std::size_t>(row));
+    if (!text) {
         return std::nullopt;
     }
-    if (row == 0) {
-        table.positionOnFirstRow();
-    } else if (!table.moveForward(row)) {
-        return std::nullopt;
-    }
-    const double value = readNumber(table.currentValue());
+    const double value = readNumber(*text);
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
@@ -28,7 +24,7 @@ std::optional<double> lookUp(ToleranceTable& table, const std::string& columnNam
 }
 
 // The limit deviations of the spline, or nothing when no tolerance is known for it.
-std::optional<DeviationResult> limitDeviations(const Form& form, ToleranceDatabase& database,
+std::optional<DeviationResult> limitDeviations(const Form& form, const ToleranceDatabase& database,
                                                const std::string& seriesColumnName) {
     const auto kind = form.selectedKind();
     if (!kind) {
@@ -46,7 +42,6 @@ std::optional<DeviationResult> limitDeviations(const Form& form, ToleranceDataba
         return std::nullopt;
     }
     const std::string grade = form.text(Field::grade);
-    // Each table is bound and positioned completely before the next, as the cursors are shared.
     const auto seriesDeviation = lookUp(database.seriesDeviations(), seriesColumnName, *row);
     if (!seriesDeviation) {
         return std::nullopt;
@@ -80,9 +75,9 @@ std::optional<DeviationResult> limitDeviations(const Form& form, ToleranceDataba
 
 }  // namespace
 
-void piancha(const Form& form, ToleranceDatabase& database, const std::string& seriesColumnName,
-             DeviationResult& result) {
-    result = limitDeviations(form, database, seriesColumnName).value_or(DeviationResult{});
+DeviationResult piancha(const Form& form, const ToleranceDatabase& database,
+                        const std::string& seriesColumnName) {
+    return limitDeviations(form, database, seriesColumnName).value_or(DeviationResult{});
 }
 
 }  // namespace quillon

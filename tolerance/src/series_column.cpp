@@ -1,7 +1,9 @@
 #include "quillon/tolerance/series_column.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -24,6 +26,19 @@ std::optional<std::string_view> seriesColumnForLetter(std::string_view letterTex
         }
     }
     return std::nullopt;
+}
+
+std::span<const std::string_view> seriesColumnNames() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> unique;
+        for (const auto& [letter, column] : kSeriesColumns) {
+            if (std::ranges::find(unique, column) == unique.end()) {
+                unique.push_back(column);
+            }
+        }
+        return unique;
+    }();
+    return names;
 }
 
 void SeriesColumn::letterChanged(std::string_view letterText) {

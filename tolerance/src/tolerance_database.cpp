@@ -1,5 +1,7 @@
 #include "quillon/tolerance/tolerance_database.h"
 
+#include "quillon/tolerance/series_column.h"
+
 #include <sqlite3.h>
 
 #include <memory>
@@ -98,7 +100,7 @@ ToleranceDatabase::ToleranceDatabase(ToleranceTable seriesDeviations,
     requireRows(seriesDeviations_);
     requireRows(totalTolerances_);
     requireRows(actualTolerances_);
-    for (const auto column : kSeriesColumns) {
+    for (const std::string_view column : seriesColumnNames()) {
         if (!seriesDeviations_.hasColumn(column)) {
             throw ToleranceDatabaseError(tableLabel(seriesDeviations_.name()) +
                                          " has no series column \"" + std::string(column) + "\"");
@@ -128,12 +130,6 @@ ToleranceDatabase ToleranceDatabase::load(const std::filesystem::path& file) {
     auto actualTolerances = readTable(raw, kActualToleranceTable);
     return ToleranceDatabase(std::move(seriesDeviations), std::move(totalTolerances),
                              std::move(actualTolerances));
-}
-
-void ToleranceDatabase::positionAllOnFirstRow() {
-    seriesDeviations_.positionOnFirstRow();
-    totalTolerances_.positionOnFirstRow();
-    actualTolerances_.positionOnFirstRow();
 }
 
 }  // namespace quillon

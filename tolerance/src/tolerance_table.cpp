@@ -58,6 +58,15 @@ std::string ToleranceTable::currentValue() const {
     return rows_[currentRow_][*selectedColumn_];
 }
 
+std::optional<std::string> ToleranceTable::valueAt(std::string_view columnName,
+                                                   std::size_t row) const {
+    const auto column = findColumn(columnName);
+    if (!column || row >= rows_.size()) {
+        return std::nullopt;
+    }
+    return rows_[row][*column];
+}
+
 std::optional<std::size_t> ToleranceTable::findColumn(std::string_view columnName) const {
     const auto it = std::ranges::find_if(
         columnNames_, [columnName](const std::string& c) { return sameColumnName(c, columnName); });

@@ -48,14 +48,9 @@ InMemoryForm formFor(const Spline& spline) {
     return form;
 }
 
-// What the calculation run does at its end: first rows, then the deviation calculation.
-DeviationResult run(const Spline& spline, ToleranceDatabase& database,
-                    const std::string& seriesColumn = "H",
-                    DeviationResult previous = {-1.0, -2.0}) {
-    const auto form = formFor(spline);
-    database.positionAllOnFirstRow();
-    piancha(form, database, seriesColumn, previous);
-    return previous;
+DeviationResult run(const Spline& spline, const ToleranceDatabase& database,
+                    const std::string& seriesColumn = "H") {
+    return piancha(formFor(spline), database, seriesColumn);
 }
 
 constexpr auto kShaft = SplineKind::External;
@@ -96,19 +91,6 @@ TEST(Piancha, PicksTheRowFromModuleAndRoundedDiameter) {
         EXPECT_EQ(rowUsed(run(c.spline, database)), c.row)
             << "m = " << c.spline.m << ", da = " << c.spline.da << ", df = " << c.spline.df;
     }
-}
-
-TEST(Piancha, LeavesAllThreeTablesOnTheRowInTheirColumns) {
-    auto database = makeDatabase(rowMarkingCell);
-    run({kHub, "10", "470.000", "450.000", "7"}, database, "F1");
-    for (const auto* table : {&database.seriesDeviations(), &database.totalTolerances(),
-                              &database.actualTolerances()}) {
-        EXPECT_EQ(table->currentRow(), 8u) << table->name();
-    }
-    EXPECT_EQ(database.seriesDeviations().currentValue(), "508");
-    EXPECT_EQ(
-        database.totalTolerances().columnNames()[*database.totalTolerances().selectedColumn()],
-        "7");
 }
 
 TEST(Piancha, CombinesSeriesDeviationAndTolerancesByKind) {
@@ -184,7 +166,7 @@ TEST(Piancha, NoToleranceKnownGivesZeroNotTheLastSplinesValues) {
     for (const auto& c : cases) {
         const auto before = run({kShaft, "2", "30.000", "0"}, database, "h");
         ASSERT_EQ(rowUsed(before), 3);
-        EXPECT_EQ(run(c.spline, database, c.seriesColumn, before), DeviationResult{}) << c.what;
+        EXPECT_EQ(run(c.spline, database, c.seriesColumn), DeviationResult{}) << c.what;
     }
 }
 
@@ -192,10 +174,7 @@ TEST(Piancha, NoKindSelectedKnowsNoTolerance) {
     auto database = makeDatabase(rowMarkingCell);
     auto form = formFor({kShaft, "2", "30.000", "0"});
     form.selectKind(std::nullopt);
-    DeviationResult result{0.1, 0.2};
-    database.positionAllOnFirstRow();
-    piancha(form, database, "h", result);
-    EXPECT_EQ(result, DeviationResult{});
+    EXPECT_EQ(piancha(form, database, "h"), DeviationResult{});
 }
 
 TEST(Piancha, ValueBeyondAnyNumberKnowsNoTolerance) {

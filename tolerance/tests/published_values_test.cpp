@@ -48,9 +48,7 @@ TEST(PublishedValues, ShippedDatabaseGivesTheStandardsExamples) {
         SeriesColumn series;
         series.letterChanged(e.letter);
 
-        DeviationResult result;
-        database.positionAllOnFirstRow();
-        piancha(form, database, series.name(), result);
+        const DeviationResult result = piancha(form, database, series.name());
         EXPECT_NEAR(result.farDeviation, e.far, 1e-12) << e.what;
         EXPECT_NEAR(result.nearDeviation, e.near, 1e-12) << e.what;
     }
@@ -63,9 +61,7 @@ TEST(PublishedValues, ToothThicknessLimitsOfThe8fDataFieldExample) {
     form.setText(Field::m, "3");
     form.setText(Field::da, "125.100");
     form.setText(Field::grade, "8");
-    DeviationResult result;
-    database.positionAllOnFirstRow();
-    piancha(form, database, "f", result);
+    const DeviationResult result = piancha(form, database, "f");
 
     const double nominal = 6.2712;
     EXPECT_EQ(formatNumber(nominal + result.nearDeviation, 3), "6.220");
@@ -74,12 +70,8 @@ TEST(PublishedValues, ToothThicknessLimitsOfThe8fDataFieldExample) {
 
 TEST(PublishedValues, StartUpLetterSelectsTheZeroLineColumn) {
     auto database = ToleranceDatabase::load(QUILLON_TOLERANCE_DB_FILE);
-    auto& series = database.seriesDeviations();
-    ASSERT_TRUE(series.selectColumn(SeriesColumn{}.name()));
-    for (int row = 0; row < 9; ++row) {
-        series.positionOnFirstRow();
-        ASSERT_TRUE(series.moveForward(row));
-        EXPECT_EQ(series.currentValue(), "0") << row;
+    for (std::size_t row = 0; row < 9; ++row) {
+        EXPECT_EQ(database.seriesDeviations().valueAt(SeriesColumn{}.name(), row), "0") << row;
     }
 }
 

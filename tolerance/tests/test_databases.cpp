@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "quillon/tolerance/series_column.h"
+
 namespace quillon::testing {
 
 ToleranceTable makeTable(std::string_view name, const std::vector<std::string>& columns, int rows,
@@ -25,7 +27,7 @@ ToleranceTable makeTable(std::string_view name, const std::vector<std::string>& 
 
 std::vector<TableShape> completeShapes() {
     std::vector<std::string> series;
-    for (const auto column : ToleranceDatabase::kSeriesColumns) {
+    for (const auto column : seriesColumnNames()) {
         series.emplace_back(column);
     }
     return {{std::string(ToleranceDatabase::kSeriesDeviationTable), series, 9},

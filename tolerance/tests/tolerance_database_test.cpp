@@ -66,24 +66,18 @@ TEST(ToleranceDatabase, LoadsTheThreeTablesInStoredRowOrderAndClosesTheFile) {
     auto database = openToleranceDatabase(dir.path(), &reason);
     ASSERT_TRUE(database.has_value()) << reason;
 
-    auto& series = database->seriesDeviations();
+    const auto& series = database->seriesDeviations();
     EXPECT_EQ(series.name(), "公差代号");
     EXPECT_EQ(database->totalTolerances().name(), "T值");
     EXPECT_EQ(database->actualTolerances().name(), "TE值");
     EXPECT_EQ(series.columnNames().size(), 23u);
     EXPECT_EQ(database->totalTolerances().columnNames(), testing::kGrades);
 
-    // Opened: first row, no column selected.
-    EXPECT_EQ(series.currentRow(), 0u);
-    EXPECT_EQ(series.currentValue(), "");
-    ASSERT_TRUE(series.selectColumn("H"));
-    EXPECT_EQ(series.currentValue(), "1002");
-    ASSERT_TRUE(series.moveForward(8));
-    EXPECT_EQ(series.currentValue(), "1802");
-    auto& actual = database->actualTolerances();
-    ASSERT_TRUE(actual.selectColumn("12"));
-    ASSERT_TRUE(actual.moveForward(4));
-    EXPECT_EQ(actual.currentValue(), "3407");
+    EXPECT_EQ(series.valueAt("H", 0), "1002");
+    EXPECT_EQ(series.valueAt("H", 8), "1802");
+    EXPECT_EQ(database->actualTolerances().valueAt("12", 4), "3407");
+    EXPECT_EQ(series.valueAt("H", 9), std::nullopt);
+    EXPECT_EQ(series.valueAt("X", 0), std::nullopt);
 
     // Read-only: the file is unchanged, no journal was left beside it, nothing holds it open.
     EXPECT_EQ(testing::readFileBytes(file), bytesBefore);

@@ -68,11 +68,11 @@ void DetailsWindowTest::appliesADesignationThroughTheAccessibilityInterface() {
     QTRY_COMPARE(textOf(details, "designationText"), "DIN 5480 - W 120 x 3 x 30 x 38 x 8f");
 
     // The inspection page shows what the fields and the report show.
-    const std::vector<std::string> report = w.window->reportLines();
+    const std::vector<std::string> report = w.window->document().reportLines();
     const auto reported = [&report](int line) {
         return QString::fromStdString(report.at(line - 1)).section(QStringLiteral(" = "), 1);
     };
-    QCOMPARE(textOf(details, "inspK"), QString::fromStdString(w.window->runState().k));
+    QCOMPARE(textOf(details, "inspK"), QString::fromStdString(w.window->document().runState().k));
     QCOMPARE(textOf(details, "inspW"), w.text("Text14"));
     QCOMPARE(textOf(details, "inspM"), w.text("Text15"));
     QCOMPARE(textOf(details, "inspDp"), "5.196");
@@ -176,7 +176,7 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     entries.at(4)->trigger();
 
     const QString copied = QGuiApplication::clipboard()->text();
-    const std::vector<std::string> report = w.window->reportLines();
+    const std::vector<std::string> report = w.window->document().reportLines();
     QCOMPARE(copied.count('\n'), lines);
     QVERIFY(!copied.contains('\r'));
     QVERIFY(copied.startsWith(lite ? "DIN 5480 - W 26.375 x 1.25 x 30 x 20\n"

@@ -181,7 +181,7 @@ void LiteWindowTest::resetKeepsModuleClearanceHaAndPin() {
     w.calculate();
     QVERIFY(w.messages.isEmpty());
     QCOMPARE(w.text("Text9"), "0.200");
-    const std::string k = w.window->runState().k;
+    const std::string k = w.window->document().runState().k;
     QVERIFY(!k.empty());
 
     QTest::mousePress(w.control("cmd2"), Qt::MiddleButton);
@@ -193,7 +193,7 @@ void LiteWindowTest::resetKeepsModuleClearanceHaAndPin() {
     QCOMPARE(w.text("Text16"), "3.5");
     QCOMPARE(w.text("Combo1"), "2.0 ");
     QCOMPARE(w.text("Combo2"), "0.2 ");
-    QCOMPARE(w.window->runState().k, k);
+    QCOMPARE(w.window->document().runState().k, k);
 }
 
 void LiteWindowTest::keepsBothReportButtonsEnabled() {

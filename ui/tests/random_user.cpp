@@ -420,7 +420,7 @@ void RandomUser::calculate() {
         note(QStringLiteral("calculate (press, released outside)"));
     }
     if (static_cast<int>(messages_.size()) == messagesBeforeAction_ &&
-        QString::fromStdString(window_.form().text(Field::d)) != QStringLiteral("0")) {
+        QString::fromStdString(window_.document().form().text(Field::d)) != QStringLiteral("0")) {
         ++calculationsWithResults_;
     }
 }
@@ -966,18 +966,20 @@ void RandomUser::checkAfterAction() {
     reportRefused_.reset();
     printed_.reset();
 
-    if (!kWholeNumberText.match(QString::fromStdString(window_.runState().k)).hasMatch()) {
-        fail(QStringLiteral("k is %1").arg(shown(QString::fromStdString(window_.runState().k))));
+    if (!kWholeNumberText.match(QString::fromStdString(window_.document().runState().k))
+             .hasMatch()) {
+        fail(QStringLiteral("k is %1").arg(
+            shown(QString::fromStdString(window_.document().runState().k))));
     }
-    if (!std::isfinite(window_.deviation().nearDeviation) ||
-        !std::isfinite(window_.deviation().farDeviation)) {
+    if (!std::isfinite(window_.document().deviation().nearDeviation) ||
+        !std::isfinite(window_.document().deviation().farDeviation)) {
         fail(QStringLiteral("a deviation is not a finite number"));
     }
 }
 
 void RandomUser::checkResultFields() {
     for (const Field field : resultFields_) {
-        const std::string text = window_.form().text(field);
+        const std::string text = window_.document().form().text(field);
         const QString shownText = QString::fromStdString(text);
         if (!kNumberText.match(shownText).hasMatch() || !std::isfinite(readNumber(text))) {
             fail(QStringLiteral("result field %1 (%2) holds %3")
@@ -1013,13 +1015,12 @@ void RandomUser::checkReportFile(const QString& path) {
         return;
     }
     const QByteArray bytes = file.readAll();
-    const qsizetype expectedLines =
-        window_.edition().reportLayout == ReportLayout::Tolerance ? 24 : 22;
+    const qsizetype expectedLines = window_.edition().rules.hasTolerances() ? 24 : 22;
     // Every line ends with CR LF and nothing else breaks a line: a line break pasted into a field
     // reaches the report as a blank. Reports written with such fields are counted for the summary.
     qsizetype breaksInFields = 0;
     for (const Field field : allFields_) {
-        const std::string text = window_.form().text(field);
+        const std::string text = window_.document().form().text(field);
         breaksInFields +=
             std::count(text.begin(), text.end(), '\r') + std::count(text.begin(), text.end(), '\n');
     }
@@ -1089,7 +1090,7 @@ void RandomUser::fail(const QString& what) {
     for (const Field field : allFields_) {
         text += QStringLiteral("\n  %1 = %2")
                     .arg(controls_.value(field)->objectName(),
-                         shown(QString::fromStdString(window_.form().text(field))));
+                         shown(QString::fromStdString(window_.document().form().text(field))));
     }
     fault_ = text;
 }

@@ -55,7 +55,7 @@ void ToleranceWindowTest::startsWithTheDesignedState() {
     }
     QVERIFY(w.control<QLineEdit>("Text13")->isReadOnly());
     QVERIFY(!w.control<XPButton>("cmd3")->isEnabled());
-    QCOMPARE(w.window->seriesColumnName(), "H");
+    QCOMPARE(w.window->document().seriesColumnName(), "H");
     QVERIFY(w.messages.isEmpty());
 
     QStringList modules;
@@ -156,7 +156,7 @@ void ToleranceWindowTest::calculatesTheWorkedExamples() {
                                w.text("Text12"), w.text("Text14"), w.text("Text15"),
                                w.text("Text4"),  w.text("Text16")};
     QCOMPARE(shown, results);
-    QCOMPARE(QString::fromStdString(w.window->runState().k), "4");
+    QCOMPARE(QString::fromStdString(w.window->document().runState().k), "4");
     QVERIFY(w.control<XPButton>("cmd3")->isEnabled());
 }
 
@@ -262,8 +262,8 @@ void ToleranceWindowTest::resetsOnAnyMouseButtonButNotOnEnter() {
     w.type("Text16", "3.5");
     w.calculate();
     QVERIFY(w.messages.isEmpty());
-    const QString k = QString::fromStdString(w.window->runState().k);
-    const DeviationResult deviation = w.window->deviation();
+    const QString k = QString::fromStdString(w.window->document().runState().k);
+    const DeviationResult deviation = w.window->document().deviation();
     const QString d = w.text("Text5");
     QVERIFY(d != "0");
 
@@ -288,8 +288,8 @@ void ToleranceWindowTest::resetsOnAnyMouseButtonButNotOnEnter() {
     QCOMPARE(w.text("Text16"), "3.500");
     QCOMPARE(w.text("Text19"), "9");
     QCOMPARE(w.text("Text17"), "H");
-    QCOMPARE(QString::fromStdString(w.window->runState().k), k);
-    QCOMPARE(w.window->deviation(), deviation);
+    QCOMPARE(QString::fromStdString(w.window->document().runState().k), k);
+    QCOMPARE(w.window->document().deviation(), deviation);
     QVERIFY(!w.control<XPButton>("cmd3")->isEnabled());
     QTest::mouseRelease(w.control("cmd2"), Qt::RightButton);
     QVERIFY(w.messages.isEmpty());
@@ -344,37 +344,34 @@ void ToleranceWindowTest::runsTheDeviationCalculationAfterEveryCalculate() {
     std::optional<ToleranceDatabase> tables = openToleranceDatabase(databaseDirectory());
     QVERIFY(tables.has_value());
     const auto expected = [&](const std::string& column) {
-        DeviationResult result;
-        tables->positionAllOnFirstRow();
-        piancha(w.window->form(), *tables, column, result);
-        return result;
+        return piancha(w.window->document().form(), *tables, column);
     };
 
     w.type("Text1", "20");
     w.pick("Combo1", "2.00");
     w.calculate();
-    const DeviationResult seriesH = w.window->deviation();
+    const DeviationResult seriesH = w.window->document().deviation();
     QVERIFY(seriesH != DeviationResult{});
     QCOMPARE(seriesH, expected("h"));
 
     // Typing "f" switches the series column; the next run uses it.
     w.type("Text17", "f");
-    QCOMPARE(w.window->seriesColumnName(), "f");
+    QCOMPARE(w.window->document().seriesColumnName(), "f");
     w.calculate();
-    QCOMPARE(w.window->deviation(), expected("f"));
-    QVERIFY(w.window->deviation() != seriesH);
+    QCOMPARE(w.window->document().deviation(), expected("f"));
+    QVERIFY(w.window->document().deviation() != seriesH);
     // "H7" stroke by stroke: "h" at the H, kept at the 7.
     w.type("Text17", "H7");
-    QCOMPARE(w.window->seriesColumnName(), "h");
+    QCOMPARE(w.window->document().seriesColumnName(), "h");
 
     // A rejected tooth count still hands off: the lookup runs again on the zeroed diameters.
     w.calculate();
-    QCOMPARE(w.window->deviation(), seriesH);
+    QCOMPARE(w.window->document().deviation(), seriesH);
     w.type("Text1", "2");
     w.calculate();
     QCOMPARE(w.messages, QStringList{run_messages::kToothCountTooSmall});
-    QCOMPARE(w.window->deviation(), expected("h"));
-    QVERIFY(w.window->deviation() != seriesH);
+    QCOMPARE(w.window->document().deviation(), expected("h"));
+    QVERIFY(w.window->document().deviation() != seriesH);
 }
 
 void ToleranceWindowTest::writesTheReportThroughTheSaveDialog() {

@@ -21,6 +21,9 @@ class Form {
     // The selected option of the kind pair; none when neither option is selected.
     virtual std::optional<SplineKind> selectedKind() const = 0;
 
+    // Selects the option of `kind` as a click on it does; the window reacts as to the user's click.
+    virtual void selectKind(SplineKind kind) = 0;
+
     // A modal message box titled "系统提示" with the information icon and an OK button only;
     // returns when the user has closed it.
     virtual void showMessage(const std::string& message) = 0;

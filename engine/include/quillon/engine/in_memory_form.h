@@ -22,6 +22,7 @@ class InMemoryForm final : public Form {
     std::optional<SplineKind> selectedKind() const override { return kind_; }
     void showMessage(const std::string& message) override { messages_.push_back(message); }
 
+    void selectKind(SplineKind kind) override { kind_ = kind; }
     void selectKind(std::optional<SplineKind> kind) { kind_ = kind; }
     const std::vector<std::string>& messages() const { return messages_; }
     // Every write since the history was last forgotten, in order, as (field, text): the window

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+
+#include "quillon/engine/field.h"
 
 namespace quillon {
 
@@ -15,6 +18,9 @@ struct RunState {
     std::optional<double> zVirtual;   // virtual number of teeth of the span measurement
     std::optional<double> invAlphaT;  // involute of alphaT
     std::optional<double> alphaM;     // pressure angle at the pin centre, degrees
+    // Each field's number as a run computed it, before the display format rounded its text:
+    // what a drawing is made from, so that it never mixes two precisions.
+    std::array<std::optional<double>, kAllFields.size()> computed{};
 };
 
 }  // namespace quillon

@@ -8,7 +8,9 @@
 
 namespace quillon {
 
-// The numbers of one calculated spline as the window shows them: what the profile is drawn from.
+// The numbers of one calculated spline: what the profile is drawn from. The diameters d, da, df
+// and db are the calculation's own numbers, not their three-decimal display, so that a drawing
+// never mixes two precisions; the rest is what the fields show.
 // Angles in degrees, lengths in millimetres; x with the window's sign (a hub's x counts positive
 // towards the centre, the opposite of the usual convention for internal gears).
 struct ProfileInput {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "quillon/engine/form.h"
+
 namespace quillon::report {
 
 // How the lite edition sets up its printer once when the window loads: the typeface 宋体 (the
@@ -27,5 +29,9 @@ struct PrintStyle {
 // completed.
 bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& lines,
                  const PrintStyle& style = {});
+
+// Lite edition ("打印报告"): the title and 20 lines on one page of `printer`, with the style the
+// window set up when it loaded. Silent; returns true when the page was completed.
+bool printLiteReport(QPagedPaintDevice& printer, const Form& form, const PrintStyle& style = {});
 
 }  // namespace quillon::report

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QPagedPaintDevice>
 #include <QString>
 #include <optional>
 #include <string_view>
 
 #include "quillon/engine/form.h"
-#include "quillon/report/printed_report.h"
 
-// The report commands as the window runs them once its dialog has given a file name or a
+// The file report commands as the window runs them once its dialog has given a file name or a
 // printer. Cancelled dialogs are the window's business: it simply does not call these.
 namespace quillon::report {
 
@@ -21,9 +19,5 @@ std::optional<QString> saveToleranceReport(const QString& path, const Form& form
 
 // Lite edition ("导出计算报告"): the 22-line file report, then the editor's face name.
 std::optional<QString> saveLiteReport(const QString& path, const Form& form, std::string_view k);
-
-// Lite edition ("打印报告"): the title and 20 lines on one page of `printer`, with the style the
-// window set up when it loaded. Silent; returns true when the page was completed.
-bool printLiteReport(QPagedPaintDevice& printer, const Form& form, const PrintStyle& style = {});
 
 }  // namespace quillon::report

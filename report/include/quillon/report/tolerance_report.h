@@ -23,10 +23,20 @@ std::vector<std::string> toleranceReportLines(const Form& form, std::string_view
 // Line 12: the grade text immediately followed by the series letter text ("9H").
 std::string toleranceText(const Form& form);
 
-// Lines 23 and 24 after "W  = " and "M  = ": the limit from the near deviation, " — ", the limit
-// from the far deviation ("13.047 — 13.012").
-std::string spanLimitsText(const Form& form, double nearDeviation, double farDeviation);
-std::string pinLimitsText(const Form& form, double nearDeviation, double farDeviation);
+// Two limits of a measurement as lines 23 and 24 write them: the limit from the near deviation,
+// then the one from the far deviation, each to three decimals.
+struct LimitTexts {
+    std::string nearLimit;
+    std::string farLimit;
+
+    // "13.047 — 13.012"
+    std::string pairText() const;
+};
+
+// The limits of lines 23 and 24 (after "W  = " and "M  = "): W and M moved by each deviation times
+// the report's fixed factor.
+LimitTexts spanLimits(const Form& form, double nearDeviation, double farDeviation);
+LimitTexts pinLimits(const Form& form, double nearDeviation, double farDeviation);
 
 // Two limits as those lines write them: "13.047 — 13.012".
 std::string limitPairText(double nearLimit, double farLimit);

@@ -12,19 +12,16 @@ namespace quillon {
 // its two limit deviations, in millimetres.
 //
 // Reads the kind, the module, da (shaft) or df (hub) rounded to whole millimetres, and the grade
-// text from the form; finds the row of the tables (toleranceRow); selects the series column in
-// "公差代号" and the grade column in "T值" and "TE值" and moves each table to that row; reads
-// A, T and TE (micrometres) and stores
+// text from the form; finds the row of the tables (toleranceRow); reads A from the series column of
+// "公差代号" and T and TE from the grade columns of "T值" and "TE值" in that row (micrometres),
+// and returns
 //   shaft: far = (A - T) / 1000, near = far + TE / 1000
 //   hub:   far = (A + T) / 1000, near = far - TE / 1000.
 //
-// Precondition: every table stands on its first row (ToleranceDatabase::positionAllOnFirstRow),
-// as the calculation run leaves them just before the call.
-//
 // When no tolerance is known for the spline (no kind selected, a module or diameter without a row,
-// a grade or series naming no column, a value that is not a finite number) both deviations become
-// 0, never values of an earlier spline. Nothing is shown to the user.
-void piancha(const Form& form, ToleranceDatabase& database, const std::string& seriesColumnName,
-             DeviationResult& result);
+// a grade or series naming no column, a value that is not a finite number) both deviations are 0,
+// never values of an earlier spline. Nothing is shown to the user.
+DeviationResult piancha(const Form& form, const ToleranceDatabase& database,
+                        const std::string& seriesColumnName);
 
 }  // namespace quillon

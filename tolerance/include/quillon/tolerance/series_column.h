@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace quillon {
 // The whole text must be one of the 24 letters, case distinguished and untrimmed ("H7", " H" and
 // "x" name no column).
 std::optional<std::string_view> seriesColumnForLetter(std::string_view letterText);
+
+// The 23 columns the letters name, each once, in the order of the letters: the columns a
+// deviation table must have.
+std::span<const std::string_view> seriesColumnNames();
 
 // The series column name the window keeps beside the letter field. It follows every change of the
 // letter text and keeps its last value while the text names no series, so typing "H7" stroke by

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <string_view>
@@ -21,12 +20,6 @@ class ToleranceDatabase final {
     static constexpr std::string_view kTotalToleranceTable = "T值";        // T per grade, µm
     static constexpr std::string_view kActualToleranceTable = "TE值";      // TE per grade, µm
 
-    // The columns the deviation table must have, one per deviation series.
-    static constexpr std::array<std::string_view, 23> kSeriesColumns = {
-        "F1", "G1", "h", "J1", "K1", "M1", "v", "u", "t", "s", "r", "p",
-        "n",  "m",  "k", "i",  "g",  "f",  "e", "d", "c", "b", "a",
-    };
-
     // Checks that the three tables form a usable database (see load) and throws
     // ToleranceDatabaseError otherwise. The cursors start on the first row, no column selected.
     ToleranceDatabase(ToleranceTable seriesDeviations, ToleranceTable totalTolerances,
@@ -39,16 +32,9 @@ class ToleranceDatabase final {
     // with a half-usable database. Rows are taken in their stored order.
     static ToleranceDatabase load(const std::filesystem::path& file);
 
-    ToleranceTable& seriesDeviations() { return seriesDeviations_; }
-    ToleranceTable& totalTolerances() { return totalTolerances_; }
-    ToleranceTable& actualTolerances() { return actualTolerances_; }
     const ToleranceTable& seriesDeviations() const { return seriesDeviations_; }
     const ToleranceTable& totalTolerances() const { return totalTolerances_; }
     const ToleranceTable& actualTolerances() const { return actualTolerances_; }
-
-    // Puts "公差代号", "T值" and "TE值", in this order, on their first row: the state the
-    // deviation calculation expects when it starts.
-    void positionAllOnFirstRow();
 
   private:
     ToleranceTable seriesDeviations_;

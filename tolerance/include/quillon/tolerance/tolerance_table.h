@@ -23,6 +23,10 @@ class ToleranceTable final {
     std::size_t rowCount() const { return rows_.size(); }
     bool hasColumn(std::string_view columnName) const;
 
+    // The text in the named column of `row` (0 is the first row), read without moving the cursor;
+    // nothing when the table has no such column or row.
+    std::optional<std::string> valueAt(std::string_view columnName, std::size_t row) const;
+
     // The current row becomes the first row (row 0).
     void positionOnFirstRow() { currentRow_ = 0; }
 

@@ -10,12 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "quillon/document/spline_document.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/form.h"
-#include "quillon/engine/run_state.h"
-#include "quillon/tolerance/deviation_result.h"
-#include "quillon/tolerance/series_column.h"
-#include "quillon/tolerance/tolerance_database.h"
 #include "quillon/ui/window_controls.h"
 #include "quillon/ui/window_edition.h"
 
@@ -27,8 +24,9 @@ class WindowMenu;
 
 // The calculator's one window. It is the data store of the program (the Form of the calculation):
 // every input and result is the text of one of its fields, and every write into a field — by the
-// user or by a calculation — is an ordinary change the window reacts to. Both programs use this
-// class; the WindowEdition gives the controls (a layout table) and the few behaviour differences.
+// user or by a calculation — is an ordinary change the window reacts to. It owns the spline's
+// document, bound to itself as its form, and calculates through it. Both programs use this class;
+// the WindowEdition gives the controls (a layout table) and the few behaviour differences.
 //
 // Life cycle: construct (builds the controls), startUp() (sizes and shapes the window, fills the
 // lists, opens the tolerance database, proposes the pin diameter), then show().
@@ -50,12 +48,9 @@ class DIN5480 final : public QWidget, private Form {
     const WindowEdition& edition() const { return edition_; }
     const WindowControls& controls() const { return controls_; }
 
-    // The fields as the calculation and the reports see them.
-    Form& form() { return *this; }
-    const Form& form() const { return *this; }
-    const RunState& runState() const { return runState_; }
-    const DeviationResult& deviation() const { return deviation_; }
-    const std::string& seriesColumnName() const { return seriesColumn_.name(); }
+    // The spline: the fields as the calculation sees them, the run state, the deviations.
+    document::SplineDocument& document() { return document_; }
+    const document::SplineDocument& document() const { return document_; }
 
     // Every message of the program goes through here: a modal box titled "系统提示" with the
     // information icon and an OK button. A sink, when set, receives the text instead (tests).
@@ -75,12 +70,8 @@ class DIN5480 final : public QWidget, private Form {
     // system costs start-up time) and kept; nullptr in the tolerance edition.
     QPrinter* printer() const;
 
-    // The lines of the file report as the report command would write them now (UTF-8).
-    std::vector<std::string> reportLines() const;
-
-    // Writes a DIN 5480 designation into the fields as a user would (kind, z, m, α, β = 0, x, the
-    // pin diameter proposed for the module, and the tolerance when it gives one and the edition
-    // has tolerances), then calculates as "更新数据" does.
+    // Writes a DIN 5480 designation into the fields as a user would, then calculates as
+    // "更新数据" does (see SplineDocument::applyDesignation).
     void applyDesignation(const SplineDesignation& designation);
 
     // The window menu (its icon, a right click on a free area, Alt+Space), made on first use.
@@ -106,23 +97,18 @@ class DIN5480 final : public QWidget, private Form {
     std::string text(Field field) const override;
     void setText(Field field, const std::string& text) override;
     std::optional<SplineKind> selectedKind() const override;
+    void selectKind(SplineKind kind) override;
     void showMessage(const std::string& message) override;
 
     void connectReactions();
     bool titleStripEvent(QEvent& event);
-    // The module times the factor of the selected kind; unlike the later proposals, the start
-    // value is written as plain number text ("2.165").
-    void proposePinDiameter(bool startValue = false);
     void openWindowMenuBelowIcon();
 
     const WindowEdition& edition_;
     WindowControls controls_;
     std::optional<QPoint> manualDragOffset_;  // while the title strip drags without the system
     bool minimisePressed_ = false;
-    RunState runState_;
-    DeviationResult deviation_;
-    SeriesColumn seriesColumn_;
-    std::optional<ToleranceDatabase> database_;
+    document::SplineDocument document_;
     mutable std::unique_ptr<QPrinter> printer_;  // made on first use, see printer()
     std::function<void(const QString&)> messageSink_;
     SaveFileChooser saveFileChooser_;

@@ -17,19 +17,15 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
-#include <cmath>
 
 #include "control_builder.h"
 #include "layout_helpers.h"
 #include "quillon/controls/group_frame.h"
 #include "quillon/controls/xp_button.h"
-#include "quillon/engine/calculation_run.h"
 #include "quillon/engine/field_text.h"
-#include "quillon/report/lite_report.h"
+#include "quillon/report/printed_report.h"
 #include "quillon/report/report_commands.h"
-#include "quillon/report/tolerance_report.h"
 #include "quillon/tolerance/open_tolerance_database.h"
-#include "quillon/tolerance/piancha.h"
 #include "spline_details_window.h"
 #include "window_menu.h"
 
@@ -39,10 +35,6 @@ static void initialiseWindowPictures() {
 
 namespace quillon::ui {
 namespace {
-
-// The default pin diameter is the module times a factor of the kind.
-constexpr double kExternalPinFactor = 1.732;
-constexpr double kInternalPinFactor = 1.44;
 
 const QString kMessageTitle = QStringLiteral("系统提示");
 const QString kReportDialogTitle = QStringLiteral("计算报告输出");
@@ -67,7 +59,9 @@ QRegion roundedOutline(QSize size, int ellipse) {
 }  // namespace
 
 DIN5480::DIN5480(const WindowEdition& edition, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), edition_(edition) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      edition_(edition),
+      document_(edition.rules, static_cast<Form&>(*this)) {
     initialiseWindowPictures();
     setObjectName(QStringLiteral("DIN5480"));
     setWindowTitle(QString::fromUtf8(edition_.programTitle));
@@ -104,11 +98,12 @@ void DIN5480::connectReactions() {
     }
 
     // Picking a module (not typing one) or choosing a kind proposes the pin diameter.
-    connect(controls_.moduleList, &QComboBox::activated, this, [this] { proposePinDiameter(); });
+    connect(controls_.moduleList, &QComboBox::activated, this,
+            [this] { document_.proposePinDiameter(); });
     for (QRadioButton* kind : {controls_.external, controls_.internal}) {
         connect(kind, &QRadioButton::toggled, this, [this](bool selected) {
             if (selected) {
-                proposePinDiameter();
+                document_.proposePinDiameter();
             }
         });
     }
@@ -137,7 +132,7 @@ void DIN5480::connectReactions() {
     if (QLineEdit* letter = controls_.field(Field::seriesLetter)) {
         // Stroke by stroke: a letter that names no series leaves the last column in force.
         connect(letter, &QLineEdit::textChanged, this,
-                [this](const QString& text) { seriesColumn_.letterChanged(text.toStdString()); });
+                [this](const QString& text) { document_.seriesLetterChanged(text.toStdString()); });
     }
 }
 
@@ -166,15 +161,17 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
     fill(*controls_.moduleList, edition_.moduleList);
     fill(*controls_.clearanceList, edition_.clearanceList);
 
-    if (edition_.opensToleranceDatabase) {
-        database_ = openToleranceDatabase(programDirectory);
-        if (!database_) {
+    if (edition_.rules.hasTolerances()) {
+        auto database = openToleranceDatabase(programDirectory);
+        if (!database) {
             showMessage(QString::fromUtf8(kDatabaseConnectionErrorMessage));
             return false;
         }
+        document_.setToleranceDatabase(
+            std::make_shared<const ToleranceDatabase>(std::move(*database)));
     }
 
-    proposePinDiameter(true);
+    document_.proposePinDiameter(true);
     if (edition_.reportFollowsFields) {
         controls_.report->setEnabled(controls_.field(Field::z)->text() != u"0");
     }
@@ -203,6 +200,10 @@ std::optional<SplineKind> DIN5480::selectedKind() const {
     return std::nullopt;
 }
 
+void DIN5480::selectKind(SplineKind kind) {
+    (kind == SplineKind::External ? controls_.external : controls_.internal)->click();
+}
+
 void DIN5480::showMessage(const std::string& message) {
     showMessage(QString::fromStdString(message));
 }
@@ -219,25 +220,19 @@ void DIN5480::showMessage(const QString& text) {
 
 QPrinter* DIN5480::printer() const {
     // Made on first use: loading the print system costs start-up time.
-    if (!printer_ && edition_.reportLayout == ReportLayout::Lite) {
+    if (!printer_ && !edition_.rules.hasTolerances()) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     return printer_.get();
 }
 
 void DIN5480::calculate() {
-    quillon::calculate(form(), runState_, edition_.rules, [this] {
-        // The tables stand on their first row whenever the deviation calculation starts.
-        if (database_) {
-            database_->positionAllOnFirstRow();
-            piancha(form(), *database_, seriesColumn_.name(), deviation_);
-        }
-    });
+    document_.calculate();
     emit stateChanged();  // k and the deviations are no fields
 }
 
 void DIN5480::clear() {
-    quillon::clear(form(), edition_.rules);
+    document_.clear();
 }
 
 // The self-drawn frame: a press on the title strip moves the window, a click on "—" minimises it
@@ -296,15 +291,6 @@ bool DIN5480::titleStripEvent(QEvent& event) {
     }
 }
 
-void DIN5480::proposePinDiameter(bool startValue) {
-    const double factor = controls_.external->isChecked() ? kExternalPinFactor : kInternalPinFactor;
-    const double pin = readNumber(text(Field::m)) * factor;
-    if (std::isfinite(pin)) {  // an arithmetic failure writes nothing
-        const bool formatted = edition_.formatsProposedPinDiameter && !startValue;
-        setText(Field::dp, formatted ? formatNumber(pin, 3) : writeNumber(pin));
-    }
-}
-
 void DIN5480::writeReport() {
     const QString chosen = saveFileChooser_
                                ? saveFileChooser_(reportFileName_)
@@ -314,11 +300,14 @@ void DIN5480::writeReport() {
         return;  // a cancelled dialog writes nothing
     }
     reportFileName_ = chosen;
+    const Form& fields = document_.form();
+    const std::string& k = document_.runState().k;
+    const DeviationResult& deviation = document_.deviation();
     const std::optional<QString> failure =
-        edition_.reportLayout == ReportLayout::Tolerance
-            ? report::saveToleranceReport(chosen, form(), runState_.k, deviation_.nearDeviation,
-                                          deviation_.farDeviation)
-            : report::saveLiteReport(chosen, form(), runState_.k);
+        edition_.rules.hasTolerances()
+            ? report::saveToleranceReport(chosen, fields, k, deviation.nearDeviation,
+                                          deviation.farDeviation)
+            : report::saveLiteReport(chosen, fields, k);
     if (failure) {
         showMessage(*failure);
     }
@@ -334,31 +323,13 @@ void DIN5480::printReport() {
         return dialog.exec() == QDialog::Accepted;
     }();
     if (accepted) {  // a cancelled print dialog prints nothing
-        report::printLiteReport(*target, form());
+        report::printLiteReport(*target, document_.form());
     }
-}
-
-std::vector<std::string> DIN5480::reportLines() const {
-    return edition_.reportLayout == ReportLayout::Tolerance
-               ? report::toleranceReportLines(form(), runState_.k, deviation_.nearDeviation,
-                                              deviation_.farDeviation)
-               : report::liteFileReportLines(form(), runState_.k);
 }
 
 void DIN5480::applyDesignation(const SplineDesignation& designation) {
-    // The kind as a click on its option, the numbers as typed, the pin as a module pick gives it.
-    (designation.kind == SplineKind::External ? controls_.external : controls_.internal)->click();
-    setText(Field::z, writeNumber(designation.teeth));
-    setText(Field::m, writeNumber(designation.module));
-    setText(Field::alpha, writeNumber(designation.pressureAngle));
-    setText(Field::beta, "0");  // a DIN 5480 designation names a straight spline
-    setText(Field::x, shortDecimal(profileShift(designation), 5));
-    proposePinDiameter();
-    if (designation.tolerance && edition_.reportLayout == ReportLayout::Tolerance) {
-        setText(Field::grade, std::to_string(designation.tolerance->grade));
-        setText(Field::seriesLetter, std::string(1, designation.tolerance->series));
-    }
-    calculate();
+    document_.applyDesignation(designation);
+    emit stateChanged();
 }
 
 WindowMenu& DIN5480::windowMenu() {

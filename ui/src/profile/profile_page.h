@@ -4,23 +4,30 @@
 #include <QWidget>
 #include <functional>
 
-#include "window_profile.h"
+#include "quillon/document/profile_drawing.h"
+#include "quillon/document/spline_profile.h"
 
 class QGraphicsScene;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace quillon::document {
+class SplineDocument;
+}
+
 namespace quillon::ui {
 
-class DIN5480;
 class ProfileView;
 
 // The page "齿形": the drawing of the spline in the main window with its measurements, what the
 // geometry says about them, and the export of the contour as DXF or SVG.
 class ProfilePage final : public QWidget {
   public:
-    explicit ProfilePage(DIN5480& window, QWidget* parent = nullptr);
+    using MessageSink = std::function<void(const QString&)>;
+    // `showMessage` tells the user when an export cannot be written (the main window's box).
+    ProfilePage(const document::SplineDocument& document, MessageSink showMessage,
+                QWidget* parent = nullptr);
 
     void refresh();
 
@@ -31,17 +38,17 @@ class ProfilePage final : public QWidget {
     void setSaveFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
 
   private:
-    enum class Format { Dxf, Svg };
-    void exportDrawing(Format format);
+    void exportDrawing(document::DrawingFormat format);
 
-    DIN5480& window_;
+    const document::SplineDocument& document_;
+    MessageSink showMessage_;
     QGraphicsScene* scene_;
     ProfileView* view_;
     QLabel* warnings_;
     QLineEdit* midFlankPin_;
     QPushButton* exportDxf_;
     QPushButton* exportSvg_;
-    WindowProfile profile_;
+    document::SplineProfile profile_;
     SaveFileChooser chooser_;
     QString lastFolder_;
 };

@@ -7,9 +7,9 @@
 #include <QPushButton>
 
 #include "details_rows.h"
+#include "quillon/document/spline_document.h"
 #include "quillon/engine/designation.h"
 #include "quillon/tolerance/series_column.h"
-#include "quillon/ui/din5480.h"
 
 namespace quillon::ui {
 namespace {
@@ -20,43 +20,38 @@ QString toleranceText(const DesignationTolerance& tolerance) {
 
 }  // namespace
 
-DesignationPage::DesignationPage(DIN5480& window, QWidget* parent)
-    : QWidget(parent), window_(window) {
+DesignationPage::DesignationPage(const document::SplineDocument& document, Apply apply,
+                                 QWidget* parent)
+    : QWidget(parent), document_(document), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("designationPage"));
     auto* rows = new QFormLayout(this);
     designation_ = addReadOnlyRow(*rows, "designationText", QStringLiteral("当前标记"));
-    reason_ = new QLabel;
-    reason_->setWordWrap(true);
-    nameControl(*reason_, "designationReason", QStringLiteral("无标记的原因"));
+    reason_ = messageLabel("designationReason", false);
     rows->addRow(QString(), reason_);
 
     const QString inputCaption = QStringLiteral("输入标记");
     input_ = new QLineEdit;
     nameControl(*input_, "designationInput", inputCaption);
     input_->setPlaceholderText(QStringLiteral("DIN 5480 - W 120 x 3 x 30 x 38 x 8f"));
-    apply_ = new QPushButton(QStringLiteral("应用"));
-    nameControl(*apply_, "applyDesignation", apply_->text());
+    applyButton_ = new QPushButton(QStringLiteral("应用"));
+    nameControl(*applyButton_, "applyDesignation", applyButton_->text());
     auto* inputRow = new QHBoxLayout;
     inputRow->addWidget(input_, 1);
-    inputRow->addWidget(apply_);
+    inputRow->addWidget(applyButton_);
     auto* inputLabel = new QLabel(inputCaption);
     inputLabel->setBuddy(input_);
     rows->addRow(inputLabel, inputRow);
 
-    status_ = new QLabel;
-    status_->setWordWrap(true);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    nameControl(*status_, "designationStatus", QStringLiteral("状态"));
+    status_ = messageLabel("designationStatus", false);
     rows->addRow(QString(), status_);
 
     setFocusProxy(input_);  // opening the page puts the cursor into the designation to type
-    connect(apply_, &QPushButton::clicked, this, &DesignationPage::apply);
+    connect(applyButton_, &QPushButton::clicked, this, &DesignationPage::apply);
     connect(input_, &QLineEdit::returnPressed, this, &DesignationPage::apply);
 }
 
 void DesignationPage::refresh() {
-    const bool tolerances = window_.edition().reportLayout == ReportLayout::Tolerance;
-    const FormDesignation current = designationOfForm(window_.form(), tolerances);
+    const FormDesignation current = document_.designation();
     showText(*designation_, current.designation
                                 ? QString::fromStdString(printDesignation(*current.designation))
                                 : QStringLiteral("—"));
@@ -76,7 +71,7 @@ void DesignationPage::apply() {
     QString note;
     if (designation.tolerance) {
         const QString given = toleranceText(*designation.tolerance);
-        if (window_.edition().reportLayout != ReportLayout::Tolerance) {
+        if (!document_.edition().hasTolerances()) {
             note = QStringLiteral("（简化版不计公差，未采用 %1）").arg(given);
             designation.tolerance.reset();
         } else if (!seriesColumnForLetter(std::string(1, designation.tolerance->series))) {
@@ -86,7 +81,7 @@ void DesignationPage::apply() {
         }
     }
     // The calculation may show its messages; the status tells what was applied.
-    window_.applyDesignation(designation);
+    apply_(designation);
     setStatus(QStringLiteral("已应用：") + QString::fromStdString(printDesignation(designation)) +
               note);
 }

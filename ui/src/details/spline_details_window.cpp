@@ -29,9 +29,12 @@ SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
     tabs_->setObjectName(QStringLiteral("detailTabs"));
     tabs_->setAccessibleName(windowTitle());
     tabs_->setAccessibleDescription(tabs_->objectName());
-    profile_ = new ProfilePage(window_);
-    inspection_ = new InspectionPage(window_);
-    designation_ = new DesignationPage(window_);
+    const document::SplineDocument& spline = window_.document();
+    profile_ = new ProfilePage(spline, [this](const QString& text) { window_.showMessage(text); });
+    inspection_ = new InspectionPage(spline);
+    designation_ = new DesignationPage(spline, [this](const SplineDesignation& designation) {
+        window_.applyDesignation(designation);
+    });
     tabs_->addTab(profile_, QStringLiteral("齿形"));
     tabs_->addTab(inspection_, QStringLiteral("检测尺寸"));
     tabs_->addTab(designation_, QStringLiteral("花键标记"));

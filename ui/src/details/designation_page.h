@@ -1,20 +1,28 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+#include "quillon/engine/designation.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace quillon::ui {
+namespace quillon::document {
+class SplineDocument;
+}
 
-class DIN5480;
+namespace quillon::ui {
 
 // The DIN 5480 designation of the spline in the main window, and a field where a designation from
 // a drawing is typed and applied to the main window.
 class DesignationPage final : public QWidget {
   public:
-    explicit DesignationPage(DIN5480& window, QWidget* parent = nullptr);
+    // `apply` writes a designation into the main window and calculates.
+    using Apply = std::function<void(const SplineDesignation&)>;
+    DesignationPage(const document::SplineDocument& document, Apply apply,
+                    QWidget* parent = nullptr);
 
     void refresh();
     // Applies the typed designation, or says in the status what was not understood.
@@ -23,11 +31,12 @@ class DesignationPage final : public QWidget {
   private:
     void setStatus(const QString& text);
 
-    DIN5480& window_;
+    const document::SplineDocument& document_;
+    Apply apply_;
     QLineEdit* designation_;
     QLabel* reason_;
     QLineEdit* input_;
-    QPushButton* apply_;
+    QPushButton* applyButton_;
     QLabel* status_;
 };
 

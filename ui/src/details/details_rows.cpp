@@ -22,6 +22,23 @@ QLineEdit* addReadOnlyRow(QFormLayout& rows, const char* objectName, const QStri
     return field;
 }
 
+QLabel* messageLabel(const char* objectName, bool warning) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromUtf8(objectName));
+    label->setAccessibleDescription(label->objectName());
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (warning) {
+        label->setStyleSheet(QStringLiteral("color: #c01818"));
+    }
+    return label;
+}
+
+void showMessageLines(QLabel& label, const QStringList& lines) {
+    label.setText(lines.join(u'\n'));
+    label.setVisible(!lines.isEmpty());
+}
+
 void showText(QLineEdit& field, const QString& text) {
     if (field.text() != text) {
         field.setText(text);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -15,6 +17,14 @@ void nameControl(QWidget& control, const char* objectName, const QString& captio
 
 // A read-only field with its caption as one row of `rows`.
 QLineEdit* addReadOnlyRow(QFormLayout& rows, const char* objectName, const QString& caption);
+
+// A label that shows a message (a status, a reason, the measurement warnings): word-wrapped, red
+// when `warning`, and named only by objectName and description, so that assistive tools read the
+// message itself as its name and hear it change.
+QLabel* messageLabel(const char* objectName, bool warning);
+
+// Shows `lines` one under another, and the label only while there is something to say.
+void showMessageLines(QLabel& label, const QStringList& lines);
 
 // Sets a field's text only when it differs, so that a refresh keeps a selection the user made.
 void showText(QLineEdit& field, const QString& text);

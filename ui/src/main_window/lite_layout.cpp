@@ -89,7 +89,6 @@ const WindowEdition& WindowEdition::lite() {
         .moduleList = kModules,
         .clearanceList = kClearanceCoefficients,
         .cornerEllipse = 12,
-        .reportLayout = ReportLayout::Lite,
     };
     return edition;
 }

@@ -89,11 +89,8 @@ const WindowEdition& WindowEdition::tolerance() {
         .moduleList = kModules,
         .clearanceList = kClearanceCoefficients,
         .cornerEllipse = 15,
-        .opensToleranceDatabase = true,
-        .formatsProposedPinDiameter = true,
         .reportFollowsFields = true,
         .closeGlyphEndsProgram = true,
-        .reportLayout = ReportLayout::Tolerance,
     };
     return edition;
 }

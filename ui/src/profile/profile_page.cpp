@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "details_rows.h"
-#include "profile_export.h"
 #include "profile_scene.h"
 #include "profile_view.h"
+#include "quillon/document/spline_document.h"
+#include "quillon/engine/field_text.h"
 #include "quillon/report/report_file.h"
-#include "quillon/ui/din5480.h"
 #include "quillon/version.h"
 
 namespace quillon::ui {
@@ -31,30 +31,22 @@ QPushButton* makeButton(const char* objectName, const QString& caption, QWidget*
     return button;
 }
 
-QString creator() {
-    return QCoreApplication::applicationName() + u' ' + QString::fromLatin1(kVersion);
-}
-
-QString drawingTitle(const ProfileInput& in) {
-    return QStringLiteral("DIN 5480 %1 齿形：z = %2，m = %3，x = %4")
-        .arg(in.kind == SplineKind::External ? QStringLiteral("外花键") : QStringLiteral("内花键"))
-        .arg(in.z)
-        .arg(in.m)
-        .arg(in.x);
+std::string creator() {
+    return (QCoreApplication::applicationName() + u' ' + QString::fromLatin1(kVersion))
+        .toStdString();
 }
 
 }  // namespace
 
-ProfilePage::ProfilePage(DIN5480& window, QWidget* parent) : QWidget(parent), window_(window) {
+ProfilePage::ProfilePage(const document::SplineDocument& document, MessageSink showMessage,
+                         QWidget* parent)
+    : QWidget(parent), document_(document), showMessage_(std::move(showMessage)) {
     setObjectName(QStringLiteral("profilePage"));
     scene_ = new QGraphicsScene(this);
     view_ = new ProfileView(this);
     view_->setScene(scene_);
     nameControl(*view_, "profileView", QStringLiteral("齿形图"));
-    warnings_ = new QLabel(this);
-    warnings_->setWordWrap(true);
-    warnings_->setStyleSheet(QStringLiteral("color: #c01818"));
-    nameControl(*warnings_, "profileWarnings", QStringLiteral("测量提示"));
+    warnings_ = messageLabel("profileWarnings", true);
     auto* rows = new QFormLayout();
     midFlankPin_ =
         addReadOnlyRow(*rows, "profileMidFlankPin", QStringLiteral("齿面中部接触的量棒直径 (mm)"));
@@ -63,8 +55,10 @@ ProfilePage::ProfilePage(DIN5480& window, QWidget* parent) : QWidget(parent), wi
     exportDxf_ = makeButton("exportDxf", QStringLiteral("导出 DXF…"), this);
     exportSvg_ = makeButton("exportSvg", QStringLiteral("导出 SVG…"), this);
     connect(fit, &QPushButton::clicked, view_, &ProfileView::fitAll);
-    connect(exportDxf_, &QPushButton::clicked, this, [this] { exportDrawing(Format::Dxf); });
-    connect(exportSvg_, &QPushButton::clicked, this, [this] { exportDrawing(Format::Svg); });
+    connect(exportDxf_, &QPushButton::clicked, this,
+            [this] { exportDrawing(document::DrawingFormat::Dxf); });
+    connect(exportSvg_, &QPushButton::clicked, this,
+            [this] { exportDrawing(document::DrawingFormat::Svg); });
 
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(fit);
@@ -79,7 +73,7 @@ ProfilePage::ProfilePage(DIN5480& window, QWidget* parent) : QWidget(parent), wi
 }
 
 void ProfilePage::refresh() {
-    profile_ = profileOfWindow(window_);
+    profile_ = document_.profile();
     if (profile_.input) {
         drawProfile(*scene_, *profile_.input, profile_.design, profile_.check);
     } else {
@@ -94,20 +88,20 @@ void ProfilePage::refresh() {
     for (const std::string& warning : profile_.check.warnings) {
         lines << QString::fromStdString(warning);
     }
-    warnings_->setText(lines.join(u'\n'));
-    warnings_->setVisible(!lines.isEmpty());
+    showMessageLines(*warnings_, lines);
     const auto& pin = profile_.check.midFlankPinDiameter;
-    showText(*midFlankPin_, pin ? QString::number(*pin, 'f', 3) : QStringLiteral("—"));
+    showText(*midFlankPin_,
+             pin ? QString::fromStdString(formatNumber(*pin, 3)) : QStringLiteral("—"));
     const bool drawn = profile_.design.form.has_value();
     exportDxf_->setEnabled(drawn);
     exportSvg_->setEnabled(drawn);
 }
 
-void ProfilePage::exportDrawing(Format format) {
+void ProfilePage::exportDrawing(document::DrawingFormat format) {
     if (!profile_.input || !profile_.design.form) {
         return;
     }
-    const bool dxf = format == Format::Dxf;
+    const bool dxf = format == document::DrawingFormat::Dxf;
     const QString initial =
         QDir(lastFolder_).filePath(dxf ? QStringLiteral("齿形.dxf") : QStringLiteral("齿形.svg"));
     const QString filter =
@@ -119,12 +113,10 @@ void ProfilePage::exportDrawing(Format format) {
         return;  // cancelled
     }
     lastFolder_ = QFileInfo(chosen).absolutePath();
-    const ProfileInput& in = *profile_.input;
-    const QString title = drawingTitle(in);
-    const QByteArray bytes = dxf ? profileDxf(in, *profile_.design.form, title, creator())
-                                 : profileSvg(in, *profile_.design.form, title, creator());
+    const QByteArray bytes = QByteArray::fromStdString(
+        document::profileDrawing(*profile_.input, *profile_.design.form, format, creator()));
     if (const auto failure = report::replaceFile(chosen, bytes, QStringLiteral("齿形文件"))) {
-        window_.showMessage(*failure);
+        showMessage_(*failure);
     }
 }
 

@@ -25,9 +25,8 @@ WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("复制结果"), this, &WindowMenu::copyResults);
     menu_->addSeparator();
-    menu_->addAction(QStringLiteral("关于 quillon…"), this, [this] {
-        showAboutBox(&window_, window_.edition().reportLayout == ReportLayout::Tolerance);
-    });
+    menu_->addAction(QStringLiteral("关于 quillon…"), this,
+                     [this] { showAboutBox(&window_, window_.edition().rules.hasTolerances()); });
 }
 
 void WindowMenu::popup(QPoint globalPosition) {
@@ -42,12 +41,12 @@ SplineDetailsWindow& WindowMenu::details() {
 }
 
 QString WindowMenu::resultsText() const {
-    const bool tolerances = window_.edition().reportLayout == ReportLayout::Tolerance;
-    const FormDesignation named = designationOfForm(window_.form(), tolerances);
+    const document::SplineDocument& spline = window_.document();
+    const FormDesignation named = spline.designation();
     QString text = QString::fromStdString(named.designation ? printDesignation(*named.designation)
                                                             : "DIN 5480 —（" + named.reason + "）");
     text += QLatin1Char('\n');
-    for (const std::string& line : window_.reportLines()) {
+    for (const std::string& line : spline.reportLines()) {
         text += QString::fromStdString(line) + QLatin1Char('\n');
     }
     return text;

@@ -5,25 +5,23 @@
 class QLabel;
 class QLineEdit;
 
-namespace quillon::ui {
+namespace quillon::document {
+class SplineDocument;
+}
 
-class DIN5480;
-struct WindowProfile;
+namespace quillon::ui {
 
 // The inspection dimensions of the spline in the main window: k, W, dp and M, and in the tolerance
 // edition the tolerance, the limits of W and M exactly as the report writes them, and the table
 // values they come from. A value that cannot be shown yet reads "—".
 class InspectionPage final : public QWidget {
   public:
-    explicit InspectionPage(const DIN5480& window, QWidget* parent = nullptr);
+    explicit InspectionPage(const document::SplineDocument& document, QWidget* parent = nullptr);
 
     void refresh();
 
   private:
-    void refreshTolerances();
-    void refreshExactLimits(const WindowProfile& profile);
-
-    const DIN5480& window_;
+    const document::SplineDocument& document_;
     QLineEdit* k_;
     QLineEdit* w_;
     QLineEdit* dp_;

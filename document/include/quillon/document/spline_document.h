@@ -1,0 +1,88 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quillon/document/inspection_values.h"
+#include "quillon/document/spline_profile.h"
+#include "quillon/engine/designation.h"
+#include "quillon/engine/edition.h"
+#include "quillon/engine/form.h"
+#include "quillon/engine/in_memory_form.h"
+#include "quillon/engine/run_state.h"
+#include "quillon/tolerance/deviation_result.h"
+#include "quillon/tolerance/series_column.h"
+#include "quillon/tolerance/tolerance_database.h"
+
+namespace quillon::document {
+
+// One spline and everything the programs do with it, without a window: the form it calculates
+// (the window's fields, or a form of its own), the edition's rules, the run state, the deviation
+// result, the series column and the tolerance database. Every program — the windows, the command
+// line, the tests, the benchmarks and the fuzzers — calculates through here; nobody else knows
+// the order calculate → deviation calculation.
+class SplineDocument final {
+  public:
+    using Database = std::shared_ptr<const ToleranceDatabase>;
+
+    // A document with a form of its own that holds what a freshly started window holds.
+    explicit SplineDocument(const Edition& edition, Database database = nullptr);
+    // A document that calculates the fields of `form` (a window, which stays the data store).
+    SplineDocument(const Edition& edition, Form& form, Database database = nullptr);
+    SplineDocument(const SplineDocument&) = delete;
+    SplineDocument& operator=(const SplineDocument&) = delete;
+    SplineDocument(SplineDocument&&) = default;
+
+    const Edition& edition() const { return edition_; }
+    Form& form() { return *form_; }
+    const Form& form() const { return *form_; }
+    // The document's own form; nullptr when it calculates a window's fields.
+    InMemoryForm* ownForm() { return ownForm_.get(); }
+    const RunState& runState() const { return runState_; }
+    const DeviationResult& deviation() const { return deviation_; }
+    const std::string& seriesColumnName() const { return seriesColumn_.name(); }
+    // The tolerance database is shared: it is read once per program, never written.
+    void setToleranceDatabase(Database database) { database_ = std::move(database); }
+
+    // "更新数据": the calculation run and, in the edition with tolerances, the deviation
+    // calculation as its last step.
+    void calculate();
+    // "清除数据".
+    void clear();
+    // The pin diameter for the module and the selected kind, as a module pick or a kind click
+    // proposes it (in the display format where the edition formats it); `startValue`: as the
+    // freshly started window writes it, as plain number text.
+    void proposePinDiameter(bool startValue = false);
+    // Call on every change of the series letter's text (see SeriesColumn).
+    void seriesLetterChanged(std::string_view letterText);
+    // Writes a field as a user types it; the series letter is followed as the window follows it.
+    void setText(Field field, const std::string& text);
+
+    // Writes a DIN 5480 designation into the fields as a user would (kind, z, m, α, β = 0, x, the
+    // pin diameter proposed for the module, and the tolerance when it gives one and the edition
+    // has tolerances), then calculates.
+    void applyDesignation(const SplineDesignation& designation);
+
+    // The lines of the edition's file report as the report command would write them now (UTF-8).
+    std::vector<std::string> reportLines() const;
+    // The DIN 5480 designation of the spline, or why it has none.
+    FormDesignation designation() const;
+    // The tooth form, from the calculation's own numbers.
+    SplineProfile profile() const;
+    // The inspection dimensions; the profile's measurement check gives the warnings.
+    InspectionValues inspection() const { return inspection(profile()); }
+    InspectionValues inspection(const SplineProfile& profile) const;
+
+  private:
+    Edition edition_;
+    std::unique_ptr<InMemoryForm> ownForm_;
+    Form* form_;
+    RunState runState_;
+    DeviationResult deviation_;
+    SeriesColumn seriesColumn_;
+    Database database_;
+};
+
+}  // namespace quillon::document
