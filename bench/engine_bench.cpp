@@ -1,17 +1,21 @@
-// One full Calculate run on an in-memory form: checks, geometry, W, M and the display formats.
+// One full "更新数据" on a document with its own form: checks, geometry, W, M, the display formats
+// and, in the tolerance edition, the deviation calculation from the tolerance tables.
 #include <benchmark/benchmark.h>
 
-#include "quillon/engine/calculation_run.h"
-#include "quillon/engine/in_memory_form.h"
+#include <memory>
+
+#include "quillon/document/spline_document.h"
 
 namespace quillon {
 namespace {
 
 void runOnce(benchmark::State& state, const Edition& edition, SplineKind kind) {
-    InMemoryForm form;
-    RunState runState;
+    auto database = edition.hasTolerances() ? std::make_shared<const ToleranceDatabase>(
+                                                  ToleranceDatabase::load(QUILLON_BENCH_DB_FILE))
+                                            : nullptr;
+    document::SplineDocument spline(edition, database);
+    InMemoryForm& form = *spline.ownForm();
     form.selectKind(kind);
-    int handOffs = 0;
     for (auto _ : state) {
         // The typed inputs again, as the display formats rewrote x and dp.
         form.setText(Field::z, "20");
@@ -20,10 +24,10 @@ void runOnce(benchmark::State& state, const Edition& edition, SplineKind kind) {
         form.setText(Field::x, kind == SplineKind::External ? "0.2" : "-0.2");
         form.setText(Field::dp, "3.5");
         form.forgetHistory();
-        calculate(form, runState, edition, [&] { ++handOffs; });
+        spline.calculate();
         benchmark::DoNotOptimize(form.text(Field::M));
     }
-    benchmark::DoNotOptimize(handOffs);
+    benchmark::DoNotOptimize(spline.deviation());
 }
 
 void BM_ToleranceEditionShaft(benchmark::State& s) {

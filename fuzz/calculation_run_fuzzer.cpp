@@ -1,6 +1,6 @@
 // Arbitrary texts in every input field, both editions and both kinds, several runs in a row on
-// the same form and run state. Nothing may crash or hang, and every result field must hold a text
-// that reads as a finite number.
+// one document, with the deviation calculation, the report and the inspection values. Nothing may
+// crash or hang, and every result field must hold a text that reads as a finite number.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -8,16 +8,17 @@
 #include <string>
 #include <string_view>
 
-#include "quillon/engine/calculation_run.h"
+#include <memory>
+
+#include "quillon/document/spline_document.h"
 #include "quillon/engine/field_text.h"
-#include "quillon/engine/in_memory_form.h"
 
 namespace {
 
 using quillon::Field;
 
-constexpr Field kInputs[] = {Field::z,    Field::m, Field::alpha, Field::haStar,
-                             Field::beta, Field::x, Field::cn,    Field::dp};
+constexpr Field kInputs[] = {Field::z, Field::m,  Field::alpha, Field::haStar,       Field::beta,
+                             Field::x, Field::cn, Field::dp,    Field::seriesLetter, Field::grade};
 constexpr Field kResults[] = {Field::d,  Field::da, Field::df, Field::db, Field::ha,
                               Field::hf, Field::h,  Field::W,  Field::M,  Field::xm};
 
@@ -40,23 +41,27 @@ class Reader {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    static const auto database = std::make_shared<const quillon::ToleranceDatabase>(
+        quillon::ToleranceDatabase::load(QUILLON_FUZZ_DB_FILE));
+    const bool lite = size > 0 && (bytes[0] & 1u);
+    quillon::document::SplineDocument spline(
+        lite ? quillon::Edition::lite() : quillon::Edition::tolerance(), lite ? nullptr : database);
+    quillon::InMemoryForm& form = *spline.ownForm();
     Reader reader(std::string_view(reinterpret_cast<const char*>(bytes), size));
-    quillon::InMemoryForm form;
-    quillon::RunState state;
     for (int run = 0; run < 4 && !reader.done(); ++run) {
         const std::string choice = reader.next();
         const unsigned selector = choice.empty() ? 0u : static_cast<unsigned char>(choice[0]);
-        const quillon::Edition edition =
-            (selector & 1u) ? quillon::Edition::lite() : quillon::Edition::tolerance();
         form.selectKind((selector & 2u) ? quillon::SplineKind::Internal
                                         : quillon::SplineKind::External);
         for (Field field : kInputs) {
             if (!reader.done()) {
-                form.setText(field, reader.next());
+                spline.setText(field, reader.next());
             }
         }
         form.forgetHistory();
-        quillon::calculate(form, state, edition, [] {});
+        spline.calculate();
+        (void)spline.reportLines();
+        (void)spline.inspection();
         for (Field field : kResults) {
             if (!std::isfinite(quillon::readNumber(form.text(field)))) {
                 std::abort();

@@ -11,14 +11,15 @@
 #include "gdi_shapes.h"
 #include "persisted_properties.h"
 #include "quillon/controls/cls_gradient.h"
+#include "quillon/controls/twips.h"
 
 namespace quillon {
 
 namespace {
 
-// The smallest frame, 700 × 400 twips at 15 twips per pixel, rounded up to whole pixels.
-constexpr int kMinimumWidth = 47;
-constexpr int kMinimumHeight = 27;
+// The smallest frame, 700 × 400 twips, rounded up to whole pixels.
+constexpr int kMinimumWidth = (700 + twips::kPerPixel - 1) / twips::kPerPixel;
+constexpr int kMinimumHeight = (400 + twips::kPerPixel - 1) / twips::kPerPixel;
 
 constexpr int kCorner = 10;
 constexpr int kHeaderInset = 3;

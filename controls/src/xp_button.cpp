@@ -15,12 +15,12 @@
 #include "persisted_properties.h"
 #include "quillon/controls/cls_gradient.h"
 #include "quillon/controls/mod_xp_button.h"
+#include "quillon/controls/twips.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kCaptionMarginTwips = 100;
 constexpr int kCaptionRaiseTwips = 20;
 constexpr int kIconMargin = 5;
@@ -147,10 +147,6 @@ void combine(QPainter& painter, int x, int y, const QImage& andImage, const QIma
     painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     painter.drawImage(x, y, orImage);
     painter.restore();
-}
-
-int twipsToPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
 }  // namespace
@@ -296,8 +292,8 @@ QImage XPButton::renderFace() const {
     const QString text = caption();
     if (!text.isEmpty()) {
         const QFontMetrics metrics(fontType_);
-        const int textWidth = metrics.horizontalAdvance(text) * kTwipsPerPixel;
-        const int widthTwips = w * kTwipsPerPixel;
+        const int textWidth = metrics.horizontalAdvance(text) * twips::kPerPixel;
+        const int widthTwips = w * twips::kPerPixel;
         int left = (widthTwips - textWidth) / 2;
         if (captionAlignment_ == kCaptionLeft) {
             left = kCaptionMarginTwips;
@@ -305,9 +301,9 @@ QImage XPButton::renderFace() const {
             left = widthTwips - textWidth - kCaptionMarginTwips;
         }
         const int top =
-            (h * kTwipsPerPixel - metrics.height() * kTwipsPerPixel) / 2 - kCaptionRaiseTwips;
+            (h * twips::kPerPixel - metrics.height() * twips::kPerPixel) / 2 - kCaptionRaiseTwips;
         painter.setPen(enabled ? foreColor_ : kDisabledOutline);
-        painter.drawText(twipsToPixels(left), twipsToPixels(top) + metrics.ascent(), text);
+        painter.drawText(twips::toPixels(left), twips::toPixels(top) + metrics.ascent(), text);
     }
     return image;
 }

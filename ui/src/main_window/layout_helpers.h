@@ -11,6 +11,7 @@
 
 #include "quillon/controls/group_frame.h"
 #include "quillon/controls/xp_button.h"
+#include "quillon/engine/start_values.h"
 #include "quillon/ui/control_layout.h"
 #include "quillon/ui/window_controls.h"
 
@@ -51,13 +52,12 @@ void into(WindowControls& controls, QWidget* control) {
 }
 
 // A field as both editions know it: the quantity, the numbered names of its label and its
-// control, the caption and the text it starts with.
+// control, and the caption. It starts with the field's start text (startText).
 struct FieldDesign {
     Field field;
     const char* labelName;
     const char* name;
     const char* caption;
-    const char* initial = "0";
     ControlKind kind = ControlKind::TextField;
     bool editable = true;  // results are written only by the calculation
     ControlSlot slot = nullptr;
@@ -76,17 +76,15 @@ constexpr FieldDesign computed(FieldDesign design) {
 
 inline constexpr FieldDesign kFieldDesigns[] = {
     {Field::z, "Label4", "Text1", "齿数     z ="},
-    listed({Field::m, "Label5", "Combo1", "模数     m =", "1.25"},
-           into<&WindowControls::moduleList>),
-    {Field::alpha, "Label6", "Text3", "压力角   α=", "30"},
-    {Field::haStar, "Label7", "Text13", "齿顶高系数ha*=", "0.45"},
+    listed({Field::m, "Label5", "Combo1", "模数     m ="}, into<&WindowControls::moduleList>),
+    {Field::alpha, "Label6", "Text3", "压力角   α="},
+    {Field::haStar, "Label7", "Text13", "齿顶高系数ha*="},
     {Field::beta, "Label8", "Text2", "螺旋角   β="},
     {Field::x, "Label9", "Text4", "变位系数 χ="},
-    listed({Field::cn, "Label10", "Combo2", "顶隙系数 cn=", "0.1"},
-           into<&WindowControls::clearanceList>),
+    listed({Field::cn, "Label10", "Combo2", "顶隙系数 cn="}, into<&WindowControls::clearanceList>),
     {Field::dp, "Label11", "Text16", "量棒直径:dp="},
-    {Field::grade, "Label15", "Text19", "公差等级:", "9"},
-    {Field::seriesLetter, "Label16", "Text17", "-", "H"},
+    {Field::grade, "Label15", "Text19", "公差等级:"},
+    {Field::seriesLetter, "Label16", "Text17", "-"},
     computed({Field::xm, "Label15", "Text9", "修正量:χ.m="}),
     computed({Field::d, "Label17", "Text5", "分度圆直径:  d ="}),
     computed({Field::da, "Label18", "Text6", "齿顶圆直径:  da="}),
@@ -108,7 +106,7 @@ inline ControlLayout labelledField(Field field, const char* parent, TwipsRect la
         place.width = 1040;
         place.height = 300;
     }
-    ControlLayout row{design.kind, design.name, place, design.slot, design.initial, font};
+    ControlLayout row{design.kind, design.name, place, design.slot, startText(field).data(), font};
     row.background = background;
     row.parent = parent;
     row.editable = design.editable;
