@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "pin_measurement.h"
+#include "profile_shift_range.h"
 #include "quillon/engine/angle_constants.h"
 #include "quillon/engine/run_messages.h"
 #include "run_context.h"
@@ -15,18 +16,6 @@ namespace {
 constexpr double kMaxHelixAngle = 30.0;
 constexpr double kMaxPressureAngle = 60.0;
 constexpr double kDefaultPressureAngle = 30.0;
-// DIN 5480 keeps the profile shift of a shaft at or above -0.07 and of a hub at or below +0.07;
-// 0.879 (and -0.879 for hubs) is admitted as a special value.
-constexpr double kShiftFloor = 0.07;
-constexpr double kSpecialShift = 0.879;
-
-bool profileShiftAccepted(double x, SplineKind kind, double bound) {
-    if (kind == SplineKind::External) {
-        return (-kShiftFloor <= x && x <= bound) || x == kSpecialShift;
-    }
-    return (-bound <= x && x <= kShiftFloor) || x == -kSpecialShift;
-}
-
 // The result fields in the window's order; x*m only in the edition that shows it.
 constexpr Field kResultFields[] = {Field::d,  Field::da, Field::df, Field::db, Field::xm,
                                    Field::ha, Field::hf, Field::h,  Field::W,  Field::M};

@@ -1,10 +1,14 @@
 #include "quillon/engine/designation.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <vector>
 
+#include "profile_shift_range.h"
+#include "quillon/engine/edition.h"
 #include "quillon/engine/field_text.h"
 
 namespace quillon {
@@ -12,6 +16,16 @@ namespace {
 
 // The addendum of the DIN 5480 basic rack that the reference diameter adds: 0.55·m on each side.
 constexpr double kReferenceAllowance = 1.1;
+
+// The profile shifts (shaft sign) of the DIN 5480 sizes.
+constexpr double kStandardShiftLow = -0.05;
+constexpr double kStandardShiftHigh = 0.45;
+// The pressure angle of DIN 5480, which a three-number designation may give in place of z.
+constexpr double kStandardPressureAngle = 30;
+// dB is printed to three decimals; x is judged to nine, which absorbs the rounding of dB's
+// computation from z, m and x.
+constexpr int kDiameterDecimals = 3;
+constexpr int kShiftDecimals = 9;
 
 constexpr int kLowestGrade = 5;
 constexpr int kHighestGrade = 12;
@@ -32,6 +46,36 @@ char toLower(char c) {
 }
 char toUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// x = (dB - m·z - 1.1·m)/(2·m), shaft sign.
+double shaftShift(double referenceDiameter, double module, double teeth) {
+    return (referenceDiameter - module * teeth - kReferenceAllowance * module) / (2 * module);
+}
+
+// The shift as it is judged against a range: to nine decimals.
+double judgedShift(double referenceDiameter, double module, double teeth) {
+    return roundHalfEven(shaftShift(referenceDiameter, module, teeth), kShiftDecimals);
+}
+
+bool isStandardShift(double shaftSignShift) {
+    return kStandardShiftLow <= shaftSignShift && shaftSignShift <= kStandardShiftHigh;
+}
+
+// Does the number print as 0 in a designation?
+bool printsAsZero(double value) {
+    return shortDecimal(value, kDiameterDecimals) == "0";
+}
+
+// "+0.45", "-0.05": a shift with its sign, as the notes name the range.
+std::string signedShift(double shift) {
+    return (shift > 0 ? "+" : "") + shortDecimal(shift, 5);
+}
+
+std::string standardShiftRange(SplineKind kind) {
+    const double low = kindSign(kind) * kStandardShiftLow;
+    const double high = kindSign(kind) * kStandardShiftHigh;
+    return signedShift(std::min(low, high)) + " 至 " + signedShift(std::max(low, high));
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -74,29 +118,75 @@ class DesignationReader {
         if (!readNumbersAndTolerance(numbers, tolerance)) {
             return failure();
         }
-        if (numbers.size() < 3) {
+        if (numbers.size() < 2) {
             return failure();
         }
+        // From here the numbers are all there; where they do not name a spline, the whole text is
+        // at fault.
+        pos_ = 0;
         SplineDesignation designation;
         designation.kind = kind_;
         designation.referenceDiameter = numbers[0].value;
         designation.module = numbers[1].value;
-        if (numbers.size() == 4) {
-            designation.pressureAngle = numbers[2].value;
-        }
-        const DesignationNumber& teeth = numbers.back();
-        if (!teeth.whole || teeth.value < 1 || designation.module <= 0 ||
-            designation.referenceDiameter <= 0) {
-            // The numbers are all there but do not name a spline: the whole text is at fault.
-            pos_ = 0;
-            return failure();
-        }
-        designation.teeth = teeth.value;
         designation.tolerance = tolerance;
-        return {designation, {}};
+        if (printsAsZero(designation.referenceDiameter)) {
+            return failure("参考直径 dB 小于 0.0005 mm");
+        }
+        if (printsAsZero(designation.module)) {
+            return failure("模数 m 小于 0.0005 mm");
+        }
+        const std::optional<DesignationNumber> teeth = teethNumber(numbers, designation);
+        if (!teeth) {
+            return withCandidates(designation);
+        }
+        if (!teeth->whole || teeth->value < 1) {
+            return failure("齿数 z 不是正整数");
+        }
+        designation.teeth = teeth->value;
+        return {designation, {}, {}, {}};
     }
 
   private:
+    // The number that gives z, if any, and α where the numbers give it (see parseDesignation).
+    static std::optional<DesignationNumber> teethNumber(
+        const std::vector<DesignationNumber>& numbers, SplineDesignation& designation) {
+        if (numbers.size() == 4) {
+            designation.pressureAngle = numbers[2].value;
+            return numbers[3];
+        }
+        if (numbers.size() == 2) {
+            return std::nullopt;
+        }
+        const DesignationNumber& third = numbers[2];
+        const bool acceptedTeeth =
+            third.whole && third.value >= 1 &&
+            profileShiftAccepted(
+                judgedShift(designation.referenceDiameter, designation.module, third.value),
+                SplineKind::External, Edition::tolerance().profileShiftBound);
+        if (!acceptedTeeth && third.value == kStandardPressureAngle) {
+            designation.pressureAngle = third.value;
+            return std::nullopt;
+        }
+        return third;
+    }
+
+    DesignationParse withCandidates(const SplineDesignation& designation) const {
+        DesignationParse parse;
+        for (int teeth : teethCandidates(designation.referenceDiameter, designation.module)) {
+            SplineDesignation candidate = designation;
+            candidate.teeth = teeth;
+            parse.candidates.push_back(candidate);
+        }
+        if (parse.candidates.empty()) {
+            return failure("没有齿数 z 能使这一尺寸成为 DIN 5480 标准尺寸（变位系数 x 在 " +
+                           standardShiftRange(SplineKind::External) + " 之间），请给出齿数");
+        }
+        if (parse.candidates.size() == 1) {
+            parse.designation = parse.candidates.front();
+        }
+        return parse;
+    }
+
     bool atEnd() const { return pos_ >= text_.size(); }
     std::string_view rest() const { return text_.substr(pos_); }
 
@@ -212,13 +302,18 @@ class DesignationReader {
         return true;
     }
 
-    // Is the position at a grade followed by a letter, i.e. a tolerance and not a number?
+    // Is the position at a grade followed by a letter, i.e. a tolerance and not a number? The
+    // letter x, which also separates numbers, is a series only right after the grade at the end.
     bool atTolerance() {
         const std::size_t start = pos_;
         const bool number = readNumber().has_value();
-        skipBlanks();
-        const bool letterFollows =
-            number && !atEnd() && isLetter(text_[pos_]) && text_[pos_] != 'x' && text_[pos_] != 'X';
+        const bool blank = skipBlanks();
+        bool letterFollows = number && !atEnd() && isLetter(text_[pos_]);
+        if (letterFollows && toLower(text_[pos_]) == 'x') {
+            ++pos_;
+            skipBlanks();
+            letterFollows = !blank && atEnd();
+        }
         pos_ = start;
         return letterFollows;
     }
@@ -227,7 +322,7 @@ class DesignationReader {
                                  std::optional<DesignationTolerance>& tolerance) {
         skipBlanks();
         for (;;) {
-            if (numbers.size() >= 3 && atTolerance()) {
+            if (numbers.size() >= 2 && atTolerance()) {
                 return readTolerance(tolerance);
             }
             if (numbers.size() == 4) {
@@ -244,18 +339,18 @@ class DesignationReader {
             }
             if (takeAny(kSeparators)) {
                 skipBlanks();
-            } else if (!(blank && numbers.size() >= 3 && atTolerance())) {
+            } else if (!(blank && numbers.size() >= 2 && atTolerance())) {
                 return false;
             }
         }
     }
 
-    DesignationParse failure() const {
+    DesignationParse failure(std::string reason = {}) const {
         std::string_view unrecognised = trimmed(rest());
         if (unrecognised.empty()) {
             unrecognised = trimmed(text_);  // the text ended too early
         }
-        return {std::nullopt, std::string(unrecognised)};
+        return {std::nullopt, std::string(unrecognised), {}, std::move(reason)};
     }
 
     std::string_view text_;
@@ -292,12 +387,52 @@ DesignationParse parseDesignation(std::string_view text) {
     return DesignationReader(text).read();
 }
 
+std::vector<int> teethCandidates(double referenceDiameter, double module) {
+    std::vector<int> teeth;
+    if (!std::isfinite(referenceDiameter) || !std::isfinite(module) || referenceDiameter <= 0 ||
+        module <= 0) {
+        return teeth;
+    }
+    // x from -0.05 to +0.45 puts z from dB/m - 2 to dB/m - 1; the slack keeps a z that the
+    // division rounds just below a whole number, and judgedShift decides.
+    const double highest = std::floor(referenceDiameter / module - 1 + 1e-6);
+    if (!(highest >= 1) || highest > std::numeric_limits<int>::max()) {
+        return teeth;
+    }
+    for (double z = std::max(1.0, highest - 2); z <= highest; ++z) {
+        if (isStandardShift(judgedShift(referenceDiameter, module, z))) {
+            teeth.push_back(static_cast<int>(z));
+        }
+    }
+    return teeth;
+}
+
+std::vector<std::string> sizeNotes(const SplineDesignation& designation) {
+    std::vector<std::string> notes;
+    const double shift =
+        judgedShift(designation.referenceDiameter, designation.module, designation.teeth);
+    if (!std::isfinite(shift) || !std::isfinite(designation.referenceDiameter)) {
+        return notes;  // not a spline: parseDesignation and designationOfForm refuse it
+    }
+    if (!isStandardShift(shift)) {
+        notes.push_back("变位系数 x = " + shortDecimal(kindSign(designation.kind) * shift, 5) +
+                        " 不在 " + standardShiftRange(designation.kind) +
+                        " 之间，不是 DIN 5480 的标准尺寸");
+    }
+    const std::string diameter = shortDecimal(designation.referenceDiameter, kDiameterDecimals);
+    if (diameter.find('.') != std::string::npos) {
+        notes.push_back("参考直径 dB = " + diameter +
+                        " mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数");
+    }
+    return notes;
+}
+
 std::string printDesignation(const SplineDesignation& designation) {
     constexpr std::string_view kBetween = " x ";
     std::string text = "DIN 5480 - ";
     text += designation.kind == SplineKind::External ? 'W' : 'N';
     text += ' ';
-    text += shortDecimal(designation.referenceDiameter, 3);
+    text += shortDecimal(designation.referenceDiameter, kDiameterDecimals);
     text.append(kBetween).append(writeNumber(designation.module));
     text.append(kBetween).append(writeNumber(designation.pressureAngle));
     text.append(kBetween).append(writeNumber(designation.teeth));
@@ -313,10 +448,7 @@ double referenceDiameter(SplineKind kind, double module, double teeth, double sh
 }
 
 double profileShift(const SplineDesignation& d) {
-    const double shift =
-        (d.referenceDiameter - d.module * d.teeth - kReferenceAllowance * d.module) /
-        (2 * d.module);
-    return kindSign(d.kind) * shift;
+    return kindSign(d.kind) * shaftShift(d.referenceDiameter, d.module, d.teeth);
 }
 
 std::string shortDecimal(double value, int decimals) {

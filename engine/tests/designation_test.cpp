@@ -43,6 +43,7 @@ TEST(DesignationParse, ReadsTheWaysPeopleWriteIt) {
 struct BadText {
     const char* text;
     const char* unrecognised;
+    const char* reason = "";
 };
 
 TEST(DesignationParse, SaysWhatItDidNotUnderstand) {
@@ -50,22 +51,109 @@ TEST(DesignationParse, SaysWhatItDidNotUnderstand) {
         {"", ""},
         {"DIN 5480 - X 120 x 3 x 38", "X 120 x 3 x 38"},
         {"DIN 548 W 120 x 3 x 38", "548 W 120 x 3 x 38"},
-        {"W 120 x 3", "W 120 x 3"},                // too few numbers
-        {"W 120 x 3 x", "W 120 x 3 x"},            // ends early
-        {"W 120 x 3 x 30 x 38 x 2", "2"},          // a fifth number
-        {"W 120 x 3f x 38", "f x 38"},             // letter inside
-        {"W 120 x 3 x 38 x 13f", "13f"},           // grade above 12
-        {"W 120 x 3 x 38 x 4f", "4f"},             // grade below 5
-        {"W 120 x 3 x 38 x 8f junk", "junk"},      // after the tolerance
-        {"W 120 x 3 x 38.5", "W 120 x 3 x 38.5"},  // z not whole
-        {"W 120 x 0 x 38", "W 120 x 0 x 38"},      // no module
-        {"W -120 x 3 x 38", "-120 x 3 x 38"},      // no sign
+        {"W 120", "W 120"},                    // too few numbers
+        {"W 120 x 3 x", "W 120 x 3 x"},        // ends early
+        {"W 120 x 3 x 30 x 38 x 2", "2"},      // a fifth number
+        {"W 120 x 3f x 38", "f x 38"},         // letter inside
+        {"W 120 x 3 x 38 x 13f", "13f"},       // grade above 12
+        {"W 120 x 3 x 38 x 4f", "4f"},         // grade below 5
+        {"W 120 x 3 x 38 x 8f junk", "junk"},  // after the tolerance
+        {"W 120 x 3 x 38.5", "W 120 x 3 x 38.5", "齿数 z 不是正整数"},
+        {"W 120 x 0 x 38", "W 120 x 0 x 38", "模数 m 小于 0.0005 mm"},
+        {"W 40 x 0.0004999 x 18", "W 40 x 0.0004999 x 18", "模数 m 小于 0.0005 mm"},
+        // dB would print as 0, which does not read back.
+        {"N 0000,00000002271062662408152357x04x80 8i", "N 0000,00000002271062662408152357x04x80 8i",
+         "参考直径 dB 小于 0.0005 mm"},
+        {"W 1 x 1", "W 1 x 1",
+         "没有齿数 z 能使这一尺寸成为 DIN 5480 标准尺寸（变位系数 x 在 -0.05 至 +0.45 "
+         "之间），请给出齿数"},
+        {"W 40 x 2 x 5 x", "W 40 x 2 x 5 x"},  // x after a blank separates, it is no series
+        {"W -120 x 3 x 38", "-120 x 3 x 38"},  // no sign
         {"W 1.2.3 x 3 x 38", ".3 x 3 x 38"},
     };
     for (const BadText& c : cases) {
         const DesignationParse parsed = parseDesignation(c.text);
         EXPECT_FALSE(parsed.designation) << c.text;
+        EXPECT_TRUE(parsed.candidates.empty()) << c.text;
         EXPECT_EQ(parsed.unrecognised, c.unrecognised) << c.text;
+        EXPECT_EQ(parsed.reason, c.reason) << c.text;
+    }
+}
+
+TEST(DesignationParse, SizesWithoutTeethListTheCandidates) {
+    const struct {
+        const char* text;
+        SplineDesignation size;  // teeth left 0
+        std::vector<int> teeth;
+    } cases[] = {
+        {"W 40 x 2", spline(W, 40, 2, 30, 0), {18, 19}},
+        {"N 40x2x30", spline(N, 40, 2, 30, 0), {18, 19}},  // z = 30 would be x = -5.55
+        {"DIN 5480 - W 40 x 2 x 30 x 8f", spline(W, 40, 2, 30, 0, {{8, 'f'}}), {18, 19}},
+        {"W 40 x 2 x 9h", spline(W, 40, 2, 30, 0, {{9, 'h'}}), {18, 19}},
+        {"w 120 × 3 × 30", spline(W, 120, 3, 30, 0), {38, 39}},
+        {"W 10 x 0,8 x 30", spline(W, 10, 0.8, 30, 0), {11}},
+        {"N 45 x 2 7H", spline(N, 45, 2, 30, 0, {{7, 'H'}}), {21}},
+        {"W 40 x 2 x 12x", spline(W, 40, 2, 30, 0, {{12, 'x'}}), {18, 19}},
+    };
+    for (const auto& c : cases) {
+        const DesignationParse parsed = parseDesignation(c.text);
+        std::vector<SplineDesignation> expected;
+        for (int z : c.teeth) {
+            SplineDesignation candidate = c.size;
+            candidate.teeth = z;
+            expected.push_back(candidate);
+        }
+        EXPECT_EQ(parsed.candidates, expected) << c.text << " -> " << parsed.reason;
+        // Exactly one candidate is applied as if z had been given.
+        EXPECT_EQ(parsed.designation.has_value(), expected.size() == 1) << c.text;
+    }
+    // A third number that is a tooth count the program accepts stays z, even when it is 30.
+    const GoodText teethGiven[] = {
+        {"W 65 x 2 x 30", spline(W, 65, 2, 30, 30)},      // x = 0.7
+        {"W 120 x 3 x 100", spline(W, 120, 3, 30, 100)},  // not 30: z as before
+    };
+    for (const GoodText& c : teethGiven) {
+        const DesignationParse parsed = parseDesignation(c.text);
+        ASSERT_TRUE(parsed.designation) << c.text;
+        EXPECT_EQ(*parsed.designation, c.expected) << c.text;
+        EXPECT_TRUE(parsed.candidates.empty()) << c.text;
+    }
+}
+
+TEST(DesignationNumbers, TeethCandidatesOfTheStandardSizes) {
+    const struct {
+        double dB;
+        double m;
+        std::vector<int> teeth;  // the published z among them
+    } cases[] = {
+        {6, 0.8, {6}},       {10, 0.8, {11}},   {25, 1.25, {18, 19}}, {30, 2, {13, 14}},
+        {40, 2, {18, 19}},   {50, 2, {23, 24}}, {120, 3, {38, 39}},   {26.375, 1.25, {20}},
+        {30, 0.6, {48, 49}},  // dB/m whole, though 0.6 is not exact in binary
+        {17, 1.25, {12}},    {2, 1, {1}},       {1, 1, {}},           {0, 1, {}},
+        {40, 0, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(teethCandidates(c.dB, c.m), c.teeth) << c.dB << " x " << c.m;
+    }
+}
+
+TEST(DesignationNumbers, SizeNotesSayWhereASplineIsNoStandardSize) {
+    const struct {
+        SplineDesignation designation;
+        std::vector<std::string> notes;
+    } cases[] = {
+        {spline(W, 40, 2, 30, 18), {}},
+        {spline(N, 40, 2, 30, 19), {}},
+        {spline(W, 26.375, 1.25, 30, 20),
+         {"参考直径 dB = 26.375 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数"}},
+        {spline(N, 120, 3, 30, 37),
+         {"变位系数 x = -0.95 不在 -0.45 至 +0.05 之间，不是 DIN 5480 的标准尺寸"}},
+        {spline(W, 26.3, 1.25, 30, 19),
+         {"变位系数 x = 0.47 不在 -0.05 至 +0.45 之间，不是 DIN 5480 的标准尺寸",
+          "参考直径 dB = 26.3 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(sizeNotes(c.designation), c.notes) << printDesignation(c.designation);
     }
 }
 
@@ -148,6 +236,8 @@ TEST(DesignationRoundTrip, PrintThenParseGivesTheSameFields) {
         spline(W, 10, 0.8, 30, 11, {{12, 'a'}}),
         spline(N, 7.173, 0.5, 30, 13),
         spline(W, 500, 10, 37.5, 48),
+        spline(W, 40, 2, 30, 18, {{8, 'x'}}),  // the series letter x is no separator
+        spline(W, 0.001, 0.0005, 30, 1),       // the smallest numbers that print
     };
     for (const SplineDesignation& designation : designations) {
         const std::string printed = printDesignation(designation);

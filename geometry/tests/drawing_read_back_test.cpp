@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "calculated_spline.h"
 #include "quillon/geometry/dxf_writer.h"
@@ -72,6 +73,55 @@ TEST(Dxf, ReadsBackAsOneClosedPolylineAndTheCircles) {
                                "circle CIRCLES 11.937500\n", "circle CIRCLES 13.187500\n"}) {
         EXPECT_NE(facts.find(circle), std::string::npos) << circle << facts;
     }
+}
+
+// The section of the file that begins with "2\n<name>\n" up to its end, without "0\nENDSEC\n".
+std::string section(const std::string& dxf, const std::string& name) {
+    const std::size_t begin = dxf.find("\n2\n" + name + "\n");
+    return dxf.substr(begin, dxf.find("\n0\nENDSEC\n", begin) - begin);
+}
+
+TEST(Dxf, DataTableStandsBesideTheProfileAndReadsBack) {
+    SKIP_ON_WINDOWS();
+    const auto [in, form, contour] = hub();
+    const std::vector<double> circles = {in.d, 2 * form.baseRadius, in.da, in.df};
+    const DrawingTable table{{{"齿数", "z", "20"},
+                              {"模数", "m", "1.25"},
+                              {"压力角", "α", "30°"},
+                              {"公差", "", "9H"},
+                              {"量棒直径", "DM", "2.2"}}};
+    const std::string plain = dxfDrawing(contour, circles, "quillon");
+    const std::string dxf = dxfDrawing(contour, circles, "quillon", table);
+
+    // The profile's entities and blocks are the same bytes; the table's entities follow them.
+    EXPECT_EQ(section(dxf, "BLOCKS"), section(plain, "BLOCKS"));
+    EXPECT_TRUE(section(dxf, "ENTITIES").starts_with(section(plain, "ENTITIES")));
+
+    const std::string facts = readBack("dxf", dxf);
+    EXPECT_NE(facts.find("errors 0\n"), std::string::npos) << facts;
+    EXPECT_NE(facts.find("layers 0 CIRCLES DATA "), std::string::npos) << facts;
+    EXPECT_NE(facts.find("style simsun.ttc SimSun\n"), std::string::npos) << facts;
+    int cells = 0;
+    for (const auto& row : table.rows) {
+        for (const std::string& cell : row) {
+            if (!cell.empty()) {
+                ++cells;
+                EXPECT_NE(facts.find("text DATA QUILLON_CJK 3.5 " + cell + "\n"), std::string::npos)
+                    << cell << "\n"
+                    << facts;
+            }
+        }
+    }
+    std::size_t texts = 0;
+    for (std::size_t at = facts.find("\ntext "); at != std::string::npos;
+         at = facts.find("\ntext ", at + 1)) {
+        ++texts;
+    }
+    EXPECT_EQ(texts, static_cast<std::size_t>(cells)) << facts;
+    // Right of the root circle, the largest (radius 13.1875).
+    const std::size_t left = facts.find("table-left ");
+    ASSERT_NE(left, std::string::npos) << facts;
+    EXPECT_GT(std::stod(facts.substr(left + 11)), in.df / 2);
 }
 
 // Measured from points along every piece: the contour lies between the tip and root circles and

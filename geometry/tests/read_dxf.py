@@ -6,6 +6,7 @@ the file cannot be read or ezdxf's audit finds errors.
 import sys
 
 import ezdxf
+from ezdxf.lldxf.encoding import decode_dxf_unicode
 
 doc = ezdxf.readfile(sys.argv[1])
 auditor = doc.audit()
@@ -19,3 +20,15 @@ for poly in msp.query("LWPOLYLINE"):
     print("polyline", poly.dxf.layer, int(poly.closed), len(poly), bulges)
 for circle in msp.query("CIRCLE"):
     print("circle", circle.dxf.layer, f"{circle.dxf.radius:.6f}")
+# The data table: its cells' texts as ezdxf reads them (\U+XXXX decoded), the text style, and the
+# box about its lines and text insertion points.
+for text in msp.query("TEXT"):
+    print("text", text.dxf.layer, text.dxf.style, f"{text.dxf.height:g}",
+          decode_dxf_unicode(text.dxf.text))
+if "QUILLON_CJK" in doc.styles:
+    style = doc.styles.get("QUILLON_CJK")
+    print("style", style.dxf.font, style.get_extended_font_data()[0])
+points = [p for line in msp.query('LINE[layer=="DATA"]') for p in (line.dxf.start, line.dxf.end)]
+points += [text.dxf.insert for text in msp.query('TEXT[layer=="DATA"]')]
+if points:
+    print("table-left", f"{min(p.x for p in points):.6f}")

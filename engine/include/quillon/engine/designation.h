@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "quillon/engine/form.h"
 #include "quillon/engine/spline_kind.h"
@@ -33,19 +34,41 @@ struct SplineDesignation {
     friend bool operator==(const SplineDesignation&, const SplineDesignation&) = default;
 };
 
-// A parsed text: the designation, or the part of the text that was not understood (the rest of the
-// text from where reading failed; the whole text when it ended too early).
+// A parsed text. When the text names a spline: `designation`. When it gives no number of teeth:
+// `candidates`, the designations of every z that makes it a DIN 5480 size (teethCandidates), and
+// `designation` too when there is exactly one. Otherwise `unrecognised`, the part of the text that
+// was not understood (the rest of the text from where reading failed; the whole text when it ended
+// too early or its numbers name no spline), and where the text reads but its numbers are at fault,
+// `reason` says why (in the user's words).
 struct DesignationParse {
     std::optional<SplineDesignation> designation;
     std::string unrecognised;
+    std::vector<SplineDesignation> candidates;
+    std::string reason;
 };
 
 // Reads a designation as people write it: "DIN 5480" and the dash optional; W or N in either case;
 // "x", "X", "×" or "*" between the numbers; blanks anywhere between the parts; "." or "," as the
-// decimal mark; three numbers (dB, m, z; α is 30) or four (dB, m, α, z); an optional tolerance
-// (grade 5 to 12 and a letter) after a further separator or a blank. The letter is put in the case
-// of the kind.
+// decimal mark; an optional tolerance (grade 5 to 12 and a letter) after a further separator or a
+// blank, the letter put in the case of the kind. The numbers:
+//   dB x m             α is 30, z is sought (candidates);
+//   dB x m x n         n is z (α is 30) when it is a whole number whose profile shift the program
+//                      accepts (shaft sign -0.07 to 0.77, or 0.879); otherwise, when n is 30, the
+//                      standard pressure angle, it is α and z is sought; otherwise n is z;
+//   dB x m x α x z     all given.
+// dB and m below 0.0005 mm are refused: dB is printed to three decimals and would read as 0.
 DesignationParse parseDesignation(std::string_view text);
+
+// The numbers of teeth that make dB and m a DIN 5480 size: those whose profile shift
+// x = (dB - m·z - 1.1·m)/(2·m) (shaft sign) lies from -0.05 to +0.45. One where dB/m is not a whole
+// number; two where it is (z = dB/m - 2 with x = +0.45 and z = dB/m - 1 with x = -0.05; the
+// standard lists one of them). Ascending; empty when none is a positive number of teeth.
+std::vector<int> teethCandidates(double referenceDiameter, double module);
+
+// What sets the designation apart from the DIN 5480 sizes, in the user's words: a profile shift
+// outside -0.05 to +0.45 (shaft sign), a reference diameter that is not a whole number of
+// millimetres. Notes, not faults: such a spline is calculated all the same.
+std::vector<std::string> sizeNotes(const SplineDesignation& designation);
 
 // "DIN 5480 - W 26.375 x 1.25 x 30 x 20 x 9h": dB to three decimals, every number in its shortest
 // form (trailing zeros dropped); the tolerance only when the designation has one.
