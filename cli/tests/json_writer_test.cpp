@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <numbers>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -86,7 +87,7 @@ TEST(JsonWriter, WritesValuesAsText) {
 TEST(JsonWriter, PythonReadsNumbersBackExactly) {
     const std::vector<double> numbers = {0.1,
                                          1.0 / 3.0,
-                                         M_PI,
+                                         std::numbers::pi,
                                          -123456.789,
                                          1e-300,
                                          5e-324,
