@@ -16,7 +16,7 @@ TEST(StrictNumber, AcceptsPlainDecimalsOnly) {
         std::string text;
         std::optional<double> value;
     };
-    const Case cases[] = {
+    const Case accepted[] = {
         {"20", 20.0},
         {"-1.25e3", -1250.0},
         {"+0.5", 0.5},
@@ -31,35 +31,19 @@ TEST(StrictNumber, AcceptsPlainDecimalsOnly) {
         {"1e-400", 0.0},
         {"1e0000000000000000000001", 10.0},
         {"0e999999999999", 0.0},
-        {"", std::nullopt},
-        {" 20", std::nullopt},
-        {"20 ", std::nullopt},
-        {"20abc", std::nullopt},
-        {"abc", std::nullopt},
-        {"inf", std::nullopt},
-        {"-nan", std::nullopt},
-        {"0x14", std::nullopt},
-        {"1e", std::nullopt},
-        {"1e+", std::nullopt},
-        {".", std::nullopt},
-        {"-", std::nullopt},
-        {"+-1", std::nullopt},
-        {"--1", std::nullopt},
-        {"1.2.3", std::nullopt},
-        {"1,5", std::nullopt},
-        {"1 000", std::nullopt},
-        {"1e5.0", std::nullopt},
-        {"e5", std::nullopt},
-        {"２０", std::nullopt},
-        {"1e309", std::nullopt},
-        {"-1e309", std::nullopt},
-        {"1000e306", std::nullopt},
-        {std::string("1\0", 2), std::nullopt},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : accepted) {
         EXPECT_EQ(strictNumber(c.text), c.value) << c.text;
     }
     EXPECT_TRUE(std::signbit(*strictNumber("-1e-400")));
+
+    const std::string refused[] = {
+        "",      " 20",   "20 ", "20abc", "abc",   "inf",    "-nan",     "0x14",
+        "1e",    "1e+",   ".",   "-",     "+-1",   "--1",    "1.2.3",    "1,5",
+        "1 000", "1e5.0", "e5",  "２０",  "1e309", "-1e309", "1000e306", std::string("1\0", 2)};
+    for (const std::string& text : refused) {
+        EXPECT_EQ(strictNumber(text), std::nullopt) << text;
+    }
 }
 
 }  // namespace
