@@ -1,0 +1,18 @@
+#include "quillon/cli/csv_error.h"
+
+namespace quillon::cli {
+
+namespace {
+
+std::string lineMessage(std::int64_t line, std::string_view reason) {
+    std::string message = "第 " + std::to_string(line) + " 行：";
+    message += reason;
+    return message;
+}
+
+}  // namespace
+
+CsvError::CsvError(std::int64_t line, std::string_view reason)
+    : std::runtime_error(lineMessage(line, reason)), line_(line), reason_(reason) {}
+
+}  // namespace quillon::cli
