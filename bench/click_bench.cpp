@@ -13,6 +13,8 @@
 #include "quillon/ui/application_setup.h"
 #include "quillon/ui/din5480.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui {
 namespace {
 
@@ -83,7 +85,7 @@ int main(int argc, char* argv[]) {
         if (!window->startUp(QUILLON_BENCH_DB_DIR)) {
             return 1;
         }
-        window->controls().field(quillon::Field::z)->setText(QStringLiteral("20"));
+        window->controls().field(quillon::engine::Field::z)->setText(QStringLiteral("20"));
         window->show();
         if (!QTest::qWaitForWindowExposed(window)) {
             return 1;

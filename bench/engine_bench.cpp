@@ -6,6 +6,9 @@
 
 #include "quillon/document/spline_document.h"
 
+using namespace quillon::engine;
+using namespace quillon::tolerance;
+
 namespace quillon {
 namespace {
 

@@ -5,6 +5,9 @@
 #include "quillon/geometry/polyline.h"
 #include "quillon/geometry/tooth_form.h"
 
+using namespace quillon::engine;
+using namespace quillon::geometry;
+
 namespace quillon {
 namespace {
 

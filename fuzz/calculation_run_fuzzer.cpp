@@ -13,9 +13,11 @@
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/field_text.h"
 
+using namespace quillon::engine;
+
 namespace {
 
-using quillon::Field;
+using quillon::engine::Field;
 
 constexpr Field kInputs[] = {Field::z, Field::m,  Field::alpha, Field::haStar,       Field::beta,
                              Field::x, Field::cn, Field::dp,    Field::seriesLetter, Field::grade};
@@ -41,18 +43,19 @@ class Reader {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    static const auto database = std::make_shared<const quillon::ToleranceDatabase>(
-        quillon::ToleranceDatabase::load(QUILLON_FUZZ_DB_FILE));
+    static const auto database = std::make_shared<const quillon::tolerance::ToleranceDatabase>(
+        quillon::tolerance::ToleranceDatabase::load(QUILLON_FUZZ_DB_FILE));
     const bool lite = size > 0 && (bytes[0] & 1u);
     quillon::document::SplineDocument spline(
-        lite ? quillon::Edition::lite() : quillon::Edition::tolerance(), lite ? nullptr : database);
-    quillon::InMemoryForm& form = *spline.ownForm();
+        lite ? quillon::engine::Edition::lite() : quillon::engine::Edition::tolerance(),
+        lite ? nullptr : database);
+    quillon::engine::InMemoryForm& form = *spline.ownForm();
     Reader reader(std::string_view(reinterpret_cast<const char*>(bytes), size));
     for (int run = 0; run < 4 && !reader.done(); ++run) {
         const std::string choice = reader.next();
         const unsigned selector = choice.empty() ? 0u : static_cast<unsigned char>(choice[0]);
-        form.selectKind((selector & 2u) ? quillon::SplineKind::Internal
-                                        : quillon::SplineKind::External);
+        form.selectKind((selector & 2u) ? quillon::engine::SplineKind::Internal
+                                        : quillon::engine::SplineKind::External);
         for (Field field : kInputs) {
             if (!reader.done()) {
                 spline.setText(field, reader.next());
@@ -63,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         (void)spline.reportLines();
         (void)spline.inspection();
         for (Field field : kResults) {
-            if (!std::isfinite(quillon::readNumber(form.text(field)))) {
+            if (!std::isfinite(quillon::engine::readNumber(form.text(field)))) {
                 std::abort();
             }
         }

@@ -10,11 +10,11 @@
 
 namespace {
 
-void checkReadsBack(const quillon::SplineDesignation& designation) {
-    const std::string printed = quillon::printDesignation(designation);
-    const quillon::DesignationParse again = quillon::parseDesignation(printed);
+void checkReadsBack(const quillon::engine::SplineDesignation& designation) {
+    const std::string printed = quillon::engine::printDesignation(designation);
+    const quillon::engine::DesignationParse again = quillon::engine::parseDesignation(printed);
     if (!again.designation || !again.candidates.empty() ||
-        quillon::printDesignation(*again.designation) != printed) {
+        quillon::engine::printDesignation(*again.designation) != printed) {
         __builtin_trap();
     }
     quillon::sizeNotes(designation);
@@ -24,7 +24,7 @@ void checkReadsBack(const quillon::SplineDesignation& designation) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(bytes), size);
-    const quillon::DesignationParse parsed = quillon::parseDesignation(text);
+    const quillon::engine::DesignationParse parsed = quillon::engine::parseDesignation(text);
     // One outcome: a designation, two or more candidates to choose from, or a refusal.
     const bool chosen = parsed.designation && parsed.candidates.size() <= 1;
     const bool choice = !parsed.designation && parsed.candidates.size() >= 2;
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (parsed.designation) {
         checkReadsBack(*parsed.designation);
     }
-    for (const quillon::SplineDesignation& candidate : parsed.candidates) {
+    for (const quillon::engine::SplineDesignation& candidate : parsed.candidates) {
         checkReadsBack(candidate);
     }
     return 0;

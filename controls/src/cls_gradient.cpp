@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace quillon {
+namespace quillon::controls {
 
 void clsGradient::DefineRect(int left, int top, int right, int bottom) {
     rect_ = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
@@ -27,4 +27,4 @@ void clsGradient::fill(QPainter& device, const QRect& area, const QColor& start,
     }
 }
 
-}  // namespace quillon
+}  // namespace quillon::controls

@@ -2,7 +2,7 @@
 
 #include <Qt>
 
-namespace quillon {
+namespace quillon::controls {
 
 // The codes the controls' mouse and key events carry. Shift: 1 Shift, 2 Ctrl, 4 Alt.
 inline int shiftCode(Qt::KeyboardModifiers modifiers) {
@@ -18,4 +18,4 @@ inline int mouseButtonCode(Qt::MouseButtons buttons) {
            (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
-}  // namespace quillon
+}  // namespace quillon::controls

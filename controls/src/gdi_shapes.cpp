@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace quillon::gdi {
+namespace quillon::controls::gdi {
 
 namespace {
 
@@ -92,4 +92,4 @@ int halfTiesToEven(int value) {
     return quotient % 2 == 0 ? quotient : other;
 }
 
-}  // namespace quillon::gdi
+}  // namespace quillon::controls::gdi

@@ -5,7 +5,7 @@
 
 class QPainter;
 
-namespace quillon::gdi {
+namespace quillon::controls::gdi {
 
 // The shapes of the platform's region and outline calls that both controls are drawn with. Right
 // and bottom coordinates are exclusive, as with the platform's calls: a region (0, 0, W, H) covers
@@ -24,4 +24,4 @@ void line(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& colou
 // Half of an integer, rounded to the nearest integer with ties going to the even neighbour.
 int halfTiesToEven(int value);
 
-}  // namespace quillon::gdi
+}  // namespace quillon::controls::gdi

@@ -13,7 +13,7 @@
 #include "quillon/controls/cls_gradient.h"
 #include "quillon/controls/twips.h"
 
-namespace quillon {
+namespace quillon::controls {
 
 namespace {
 
@@ -532,4 +532,4 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(textRect, flags, shown);
 }
 
-}  // namespace quillon
+}  // namespace quillon::controls

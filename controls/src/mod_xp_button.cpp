@@ -1,6 +1,6 @@
 #include "quillon/controls/mod_xp_button.h"
 
-namespace quillon::ModXPButton {
+namespace quillon::controls::ModXPButton {
 
 void replaceColor(QImage& image, const QColor& from, const QColor& to) {
     if (image.format() != QImage::Format_ARGB32_Premultiplied &&
@@ -16,4 +16,4 @@ void replaceColor(QImage& image, const QColor& from, const QColor& to) {
     }
 }
 
-}  // namespace quillon::ModXPButton
+}  // namespace quillon::controls::ModXPButton

@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-namespace quillon {
+namespace quillon::controls {
 
 namespace {
 
@@ -36,4 +36,4 @@ void restoreProperties(QObject& control, const QVariantMap& stored,
     }
 }
 
-}  // namespace quillon
+}  // namespace quillon::controls

@@ -5,7 +5,7 @@
 #include <QVariantMap>
 #include <utility>
 
-namespace quillon {
+namespace quillon::controls {
 
 // A persisted property of a control and its default, the value that is not written.
 using PersistedDefault = std::pair<const char*, QVariant>;
@@ -17,4 +17,4 @@ QVariantMap changedProperties(const QObject& control, const QList<PersistedDefau
 void restoreProperties(QObject& control, const QVariantMap& stored,
                        const QList<PersistedDefault>& defaults);
 
-}  // namespace quillon
+}  // namespace quillon::controls

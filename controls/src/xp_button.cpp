@@ -17,7 +17,7 @@
 #include "quillon/controls/mod_xp_button.h"
 #include "quillon/controls/twips.h"
 
-namespace quillon {
+namespace quillon::controls {
 
 namespace {
 
@@ -427,4 +427,4 @@ void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
-}  // namespace quillon
+}  // namespace quillon::controls

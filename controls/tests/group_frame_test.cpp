@@ -5,7 +5,7 @@
 
 #include "quillon/controls/group_frame.h"
 
-using quillon::GroupFrame;
+using quillon::controls::GroupFrame;
 
 namespace {
 

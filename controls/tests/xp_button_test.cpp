@@ -8,7 +8,7 @@
 #include "quillon/controls/mod_xp_button.h"
 #include "quillon/controls/xp_button.h"
 
-using quillon::XPButton;
+using quillon::controls::XPButton;
 
 namespace {
 
@@ -529,7 +529,7 @@ class XPButtonTest final : public QObject {
     void replaceColorSkipsFirstRowAndColumn() {
         QImage image(4, 3, QImage::Format_RGB32);
         image.fill(Qt::black);
-        quillon::ModXPButton::replaceColor(image, Qt::black, QColor(172, 168, 153));
+        quillon::controls::ModXPButton::replaceColor(image, Qt::black, QColor(172, 168, 153));
         QCOMPARE(image.pixel(0, 1), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(1, 0), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(1, 1), qRgb(172, 168, 153));

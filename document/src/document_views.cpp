@@ -8,6 +8,10 @@
 #include "quillon/report/report_numbers.h"
 #include "quillon/report/tolerance_report.h"
 
+using namespace quillon::engine;
+using namespace quillon::tolerance;
+using namespace quillon::geometry;
+
 namespace quillon::document {
 namespace {
 

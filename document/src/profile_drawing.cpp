@@ -7,6 +7,9 @@
 #include "quillon/geometry/polyline.h"
 #include "quillon/geometry/svg_writer.h"
 
+using namespace quillon::engine;
+using namespace quillon::geometry;
+
 namespace quillon::document {
 
 std::string drawingTitle(const ProfileInput& in) {

@@ -9,6 +9,9 @@
 #include "quillon/report/tolerance_report.h"
 #include "quillon/tolerance/piancha.h"
 
+using namespace quillon::engine;
+using namespace quillon::tolerance;
+
 namespace quillon::document {
 
 SplineDocument::SplineDocument(const Edition& edition, Database database)
@@ -21,7 +24,7 @@ SplineDocument::SplineDocument(const Edition& edition, Form& form, Database data
     : edition_(edition), form_(&form), database_(std::move(database)) {}
 
 void SplineDocument::calculate() {
-    quillon::calculate(*form_, runState_, edition_, [this] {
+    quillon::engine::calculate(*form_, runState_, edition_, [this] {
         if (database_) {
             deviation_ = piancha(*form_, *database_, seriesColumn_.name());
         }
@@ -29,11 +32,12 @@ void SplineDocument::calculate() {
 }
 
 void SplineDocument::clear() {
-    quillon::clear(*form_, edition_);
+    quillon::engine::clear(*form_, edition_);
 }
 
 void SplineDocument::proposePinDiameter(bool startValue) {
-    const double pin = proposedPinDiameter(form_->selectedKind(), readNumber(form_->text(Field::m)));
+    const double pin =
+        proposedPinDiameter(form_->selectedKind(), readNumber(form_->text(Field::m)));
     if (std::isfinite(pin)) {  // an arithmetic failure writes nothing
         const bool formatted = edition_.formatsProposedPinDiameter && !startValue;
         form_->setText(Field::dp, formatted ? formatNumber(pin, 3) : writeNumber(pin));

@@ -13,12 +13,16 @@
 #include "quillon/geometry/polyline.h"
 #include "quillon/tolerance/piancha.h"
 
+using namespace quillon::engine;
+using namespace quillon::tolerance;
+using namespace quillon::geometry;
+
 namespace quillon::document {
 namespace {
 
 std::shared_ptr<const ToleranceDatabase> database() {
-    static const auto loaded =
-        std::make_shared<const ToleranceDatabase>(ToleranceDatabase::load(QUILLON_TOLERANCE_DB_FILE));
+    static const auto loaded = std::make_shared<const ToleranceDatabase>(
+        ToleranceDatabase::load(QUILLON_TOLERANCE_DB_FILE));
     return loaded;
 }
 
@@ -67,8 +71,10 @@ TEST(SplineDocument, DrawsFromTheCalculatedNumbersNotTheirDisplay) {
     const SplineDocument doc = calculated(Edition::tolerance(), SplineKind::External, "13", "1.75");
     const auto input = doc.profile().input;
     ASSERT_TRUE(input.has_value());
-    for (const auto& [field, value] : {std::pair{Field::d, input->d}, {Field::da, input->da},
-                                       {Field::df, input->df}, {Field::db, input->db}}) {
+    for (const auto& [field, value] : {std::pair{Field::d, input->d},
+                                       {Field::da, input->da},
+                                       {Field::df, input->df},
+                                       {Field::db, input->db}}) {
         EXPECT_EQ(formatNumber(value, 3), doc.form().text(field)) << fieldName(field);
     }
     EXPECT_DOUBLE_EQ(input->db, 22.75 * std::cos(30 * 3.1415926 / 180));

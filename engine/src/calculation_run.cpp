@@ -10,7 +10,7 @@
 #include "run_context.h"
 #include "span_measurement.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 constexpr double kMaxHelixAngle = 30.0;
@@ -186,4 +186,4 @@ void clear(Form& form, const Edition& edition) {
                 [&](Field field, double value) { form.setText(field, writeNumber(value)); });
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

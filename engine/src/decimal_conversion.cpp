@@ -5,7 +5,7 @@
 #include <bit>
 #include <charconv>
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 constexpr int kSignificantDigits = DecimalForm::kSignificantDigits;
@@ -169,4 +169,4 @@ double exactValueOf(const DecimalForm& form) {
     return form.negative ? -magnitude : magnitude;
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -2,7 +2,7 @@
 
 #include "quillon/engine/field_text.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // The 15-significant-digit decimal form of a finite value other than 0, correctly rounded (exact
 // ties to the even neighbour), as printf("%.14e") gives it.
@@ -16,4 +16,4 @@ bool isExactDecimal(const DecimalForm& form);
 // The number that reading the digits gives, for an exact decimal form.
 double exactValueOf(const DecimalForm& form);
 
-}  // namespace quillon
+}  // namespace quillon::engine

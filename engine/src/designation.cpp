@@ -11,7 +11,7 @@
 #include "quillon/engine/edition.h"
 #include "quillon/engine/field_text.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 // The addendum of the DIN 5480 basic rack that the reference diameter adds: 0.55·m on each side.
@@ -469,7 +469,9 @@ FormDesignation designationOfForm(const Form& form, bool withTolerance) {
     if (!kind) {
         return {std::nullopt, "未选择花键类型"};
     }
-    const auto number = [&form](Field field) { return quillon::readNumber(form.text(field)); };
+    const auto number = [&form](Field field) {
+        return quillon::engine::readNumber(form.text(field));
+    };
     if (number(Field::beta) != 0) {
         return {std::nullopt, "斜齿花键（β ≠ 0）没有 DIN 5480 标记"};
     }
@@ -500,4 +502,4 @@ FormDesignation designationOfForm(const Form& form, bool withTolerance) {
     return {designation, {}};
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -1,6 +1,6 @@
 #include "quillon/engine/field.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 std::string_view fieldName(Field field) {
     switch (field) {
@@ -48,4 +48,4 @@ std::string_view fieldName(Field field) {
     return "?";
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -14,7 +14,7 @@
 #include <system_error>
 #include <utility>
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 bool isSkippedBlank(char c) {
@@ -311,4 +311,4 @@ double roundHalfAwayFromZero(double value) {
     return roundOnDecimalForm(value, 0, TieRule::AwayFromZero);
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

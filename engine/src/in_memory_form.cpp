@@ -2,7 +2,7 @@
 
 #include "quillon/engine/start_values.h"
 
-namespace quillon {
+namespace quillon::engine {
 InMemoryForm::InMemoryForm() {
     for (Field field : kAllFields) {
         texts_[fieldIndex(field)] = startText(field);
@@ -29,4 +29,4 @@ void InMemoryForm::forgetHistory() {
     writeCount_ = 0;
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

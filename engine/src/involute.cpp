@@ -5,7 +5,7 @@
 #include "quillon/engine/angle_constants.h"
 #include "quillon/engine/arithmetic_failure.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 // Newton's method settles in 6 to 8 rounds for common values and in about 45 for an involute of
@@ -45,4 +45,4 @@ double AInv2(double value) {
     throw ArithmeticFailure();
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -5,7 +5,7 @@
 #include "quillon/engine/angle_constants.h"
 #include "quillon/engine/involute.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 void measurePins(RunContext& run) {
     run.step([&] { run.state.invAlphaT = finiteOrFail(inv(run.state.alphaT.value_or(0.0))); });
@@ -61,4 +61,4 @@ void measurePins(RunContext& run) {
     }
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

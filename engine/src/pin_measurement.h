@@ -2,10 +2,10 @@
 
 #include "run_context.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // The measurement M over two pins (shaft) or between two pins (hub) laid in opposite gaps: inv(αt)
 // and the pressure angle at the pin centre into the run state, M into its field.
 void measurePins(RunContext& run);
 
-}  // namespace quillon
+}  // namespace quillon::engine

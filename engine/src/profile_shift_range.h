@@ -2,7 +2,7 @@
 
 #include "quillon/engine/spline_kind.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // DIN 5480 keeps the profile shift of a shaft at or above -0.07 and of a hub at or below +0.07;
 // 0.879 (and -0.879 for hubs) is admitted as a special value. `bound` is the edition's other end.
@@ -16,4 +16,4 @@ inline bool profileShiftAccepted(double x, SplineKind kind, double bound) {
     return (-bound <= x && x <= kShiftFloor) || x == -kSpecialShift;
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

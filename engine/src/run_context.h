@@ -11,7 +11,7 @@
 #include "quillon/engine/run_state.h"
 #include "quillon/engine/spline_kind.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // One calculation run for one kind: the form it reads and writes, the state it keeps, and which
 // values this run has determined itself (W and M are built only from those).
@@ -90,4 +90,4 @@ class RunContext final {
     std::array<std::optional<FieldNumber>, kAllFields.size()> numbers_{};
 };
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -6,7 +6,7 @@
 #include "quillon/engine/angle_constants.h"
 #include "quillon/engine/involute.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 void measureSpan(RunContext& run) {
     // Virtual number of teeth: the helical spline replaced by a spur spline whose involute matches
@@ -56,4 +56,4 @@ void measureSpan(RunContext& run) {
     }
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -2,10 +2,10 @@
 
 #include "run_context.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // The span measurement W over k teeth (shaft) or tooth spaces (hub), evaluated on the virtual spur
 // spline in the normal section: z' and k into the run state, W into its field as "0.000".
 void measureSpan(RunContext& run);
 
-}  // namespace quillon
+}  // namespace quillon::engine

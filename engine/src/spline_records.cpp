@@ -2,7 +2,7 @@
 #include "quillon/engine/spline_input.h"
 #include "quillon/engine/spline_result.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 double numberOf(const Form& form, Field field) {
@@ -40,4 +40,4 @@ SplineResult SplineResult::readFrom(const Form& form) {
     return result;
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

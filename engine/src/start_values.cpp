@@ -5,7 +5,7 @@
 
 #include "quillon/engine/field_text.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 double proposedPinDiameter(std::optional<SplineKind> kind, double module) {
     return module * (kind == SplineKind::External ? kShaftPinFactor : kHubPinFactor);
@@ -30,4 +30,4 @@ std::string_view startText(Field field) {
     return texts[fieldIndex(field)];
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -9,7 +9,7 @@
 #include "quillon/engine/run_messages.h"
 #include "spline_case.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 using testing_support::Calculator;
@@ -508,4 +508,4 @@ TEST(Clear, ResetsInFieldOrder) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -5,7 +5,7 @@
 #include "quillon/engine/field_text.h"
 #include "quillon/engine/in_memory_form.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 constexpr auto W = SplineKind::External;
@@ -258,4 +258,4 @@ TEST(DesignationRoundTrip, PrintThenParseGivesTheSameFields) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -10,7 +10,7 @@
 
 #include "quillon/engine/arithmetic_failure.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 struct ReadCase {
@@ -149,4 +149,4 @@ TEST(NumberText, CarriesTheNumberItsTextReadsAs) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -8,7 +8,7 @@
 #include "quillon/engine/angle_constants.h"
 #include "quillon/engine/arithmetic_failure.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 TEST(AngleConstants, AreTheTruncatedValuesTheResultsDependOn) {
@@ -66,4 +66,4 @@ TEST(InverseInvolute, RoundTripsEveryAngleOfTheUsefulRange) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -7,7 +7,7 @@
 #include "quillon/engine/field_text.h"
 #include "spline_case.h"
 
-namespace quillon {
+namespace quillon::engine {
 namespace {
 
 using testing_support::Calculator;
@@ -157,4 +157,4 @@ TEST(Measurement, LiteEditionFormatsMAtOnce) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -6,7 +6,7 @@
 #include "quillon/engine/calculation_run.h"
 #include "quillon/engine/in_memory_form.h"
 
-namespace quillon::testing_support {
+namespace quillon::engine::testing_support {
 
 // A form holding one spline typed over the start-up texts, and a run state of its own.
 struct Calculator {
@@ -42,4 +42,4 @@ inline Calculator straightSpline(SplineKind kind) {
     return c;
 }
 
-}  // namespace quillon::testing_support
+}  // namespace quillon::engine::testing_support

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace quillon {
+namespace quillon::geometry {
 namespace {
 
 template <class... Ts>
@@ -144,4 +144,4 @@ double distanceTo(const ContourSegment& segment, Point point) {
         segment.shape);
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace quillon {
+namespace quillon::geometry {
 namespace {
 
 constexpr double kHeight = TableLayout::kTextHeight;
@@ -74,4 +74,4 @@ TableLayout layOutTable(const DrawingTable& table, Point topLeft) {
     return layout;
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace quillon {
+namespace quillon::geometry {
 namespace {
 
 // Handles are handed out from kFirstHandle on. The data table's layer and text style take the two
@@ -364,4 +364,4 @@ std::string dxfDrawing(const Polyline& contour, const std::vector<double>& circl
     return head.text() + body.text();
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

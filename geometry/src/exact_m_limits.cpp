@@ -3,7 +3,7 @@
 #include "quillon/geometry/pin_position.h"
 #include "quillon/geometry/tooth_form.h"
 
-namespace quillon {
+namespace quillon::geometry {
 namespace {
 
 std::optional<double> measurementAt(const ProfileInput& input, double deviation) {
@@ -29,4 +29,4 @@ std::optional<MLimits> exactMLimits(const ProfileInput& input, double nearDeviat
     return MLimits{*nearM, *farM};
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

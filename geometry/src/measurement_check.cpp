@@ -8,7 +8,9 @@
 #include "quillon/geometry/pin_position.h"
 #include "quillon/geometry/spline_contour.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 constexpr double kContactSlack = 0.0005;  // mm: closer than this counts as touching
@@ -110,4 +112,4 @@ MeasurementCheck checkMeasurements(const ToothForm& form, const ProfileInput& in
     return check;
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

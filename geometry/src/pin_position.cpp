@@ -3,7 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 bool isShaft(const ToothForm& f) {
@@ -72,4 +74,4 @@ std::optional<double> midFlankPinDiameter(const ToothForm& f) {
     return dp;
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -6,7 +6,9 @@
 
 #include "quillon/geometry/spline_contour.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 // How far the chord between rolls a < b strays from the involute. The involute's tangent at roll t
@@ -103,4 +105,4 @@ Polyline flattenContour(const ToothForm& form, double tolerance) {
     return out;
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

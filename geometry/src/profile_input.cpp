@@ -4,7 +4,9 @@
 #include "quillon/engine/spline_input.h"
 #include "quillon/engine/spline_result.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 // A diameter as the run computed it, while its field still shows that value (plain or in its
@@ -46,4 +48,4 @@ std::optional<ProfileInput> ProfileInput::readFrom(const Form& form, const RunSt
                         readNumber(state.k)};
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 constexpr double kUp = std::numbers::pi / 2;
@@ -129,4 +131,4 @@ std::vector<ContourSegment> splineContour(const ToothForm& f) {
     return contour;
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -6,7 +6,7 @@
 #include <numbers>
 #include <string_view>
 
-namespace quillon {
+namespace quillon::geometry {
 namespace {
 
 // Sheet sizes are whole hundredths of a millimetre.
@@ -110,4 +110,4 @@ std::string svgDrawing(const Polyline& contour, const std::vector<double>& circl
     return svg;
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

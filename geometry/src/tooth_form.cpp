@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 constexpr double kPiExact = std::numbers::pi;
@@ -226,4 +228,4 @@ ToothFormDesign designToothForm(const ProfileInput& in, double widthChange) {
     return {f, {}};
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

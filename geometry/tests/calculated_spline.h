@@ -6,11 +6,11 @@
 #include "quillon/engine/in_memory_form.h"
 #include "quillon/geometry/profile_input.h"
 
-namespace quillon::testing_support {
+namespace quillon::geometry::testing_support {
 
 // The window's numbers after "更新数据" with these inputs over the start-up texts, from the engine.
 struct SplineCase {
-    SplineKind kind;
+    engine::SplineKind kind;
     const char* z;
     const char* m;
     const char* x;
@@ -19,16 +19,16 @@ struct SplineCase {
 };
 
 inline ProfileInput calculated(const SplineCase& c) {
-    InMemoryForm form;
-    RunState state;
+    engine::InMemoryForm form;
+    engine::RunState state;
     form.selectKind(c.kind);
-    form.setText(Field::z, c.z);
-    form.setText(Field::m, c.m);
-    form.setText(Field::x, c.x);
-    form.setText(Field::dp, c.dp);
-    form.setText(Field::beta, c.beta);
-    calculate(form, state, Edition::tolerance());
+    form.setText(engine::Field::z, c.z);
+    form.setText(engine::Field::m, c.m);
+    form.setText(engine::Field::x, c.x);
+    form.setText(engine::Field::dp, c.dp);
+    form.setText(engine::Field::beta, c.beta);
+    calculate(form, state, engine::Edition::tolerance());
     return *ProfileInput::readFrom(form, state);
 }
 
-}  // namespace quillon::testing_support
+}  // namespace quillon::geometry::testing_support

@@ -10,7 +10,7 @@
 
 #include "quillon/geometry/spline_contour.h"
 
-namespace quillon::testing_support {
+namespace quillon::geometry::testing_support {
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -52,7 +52,7 @@ inline double reach(const ContourSegment& s, Point n) {
 inline std::vector<ContourSegment> bodyOutline(const ToothForm& f, double angle) {
     std::vector<ContourSegment> body;
     for (const ContourSegment& s : halfPitch(f)) {
-        const bool shaft = f.kind == SplineKind::External;
+        const bool shaft = f.kind == engine::SplineKind::External;
         const bool gapSide = shaft ? s.role == SegmentRole::Root || s.role == SegmentRole::Fillet
                                    : s.role == SegmentRole::Tip;
         if (gapSide) {
@@ -81,7 +81,7 @@ inline double spanOnContour(const ToothForm& f, int k) {
 
 // A pin moved along the middle of a space from where it is free until it first touches.
 inline double pinsOnContour(const ToothForm& f, double dp) {
-    const bool shaft = f.kind == SplineKind::External;
+    const bool shaft = f.kind == engine::SplineKind::External;
     const Point along = direction(std::numbers::pi / 2 + (shaft ? f.pitchAngle() / 2 : 0.0));
     std::vector<ContourSegment> near;
     for (int j = -1; j <= 1; ++j) {
@@ -106,4 +106,4 @@ inline double pinsOnContour(const ToothForm& f, double dp) {
     return 2 * free * chord + (shaft ? dp : -dp);
 }
 
-}  // namespace quillon::testing_support
+}  // namespace quillon::geometry::testing_support

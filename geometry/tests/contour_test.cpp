@@ -11,7 +11,9 @@
 #include "quillon/geometry/polyline.h"
 #include "quillon/geometry/tooth_form.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 using testing_support::calculated;
@@ -149,4 +151,4 @@ INSTANTIATE_TEST_SUITE_P(Splines, Contour,
                                          SplineCase{kHub, "50", "0.5", "-0.2", "0.9"}));
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::geometry

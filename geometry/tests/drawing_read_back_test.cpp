@@ -11,7 +11,9 @@
 #include "quillon/geometry/dxf_writer.h"
 #include "quillon/geometry/svg_writer.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 // Runs read_<format>.py on the drawing; returns what it printed.
@@ -143,4 +145,4 @@ TEST(Svg, ReadsBackTrueToSizeWithTheCircles) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -13,7 +13,9 @@
 #include "quillon/geometry/pin_position.h"
 #include "quillon/geometry/polyline.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::geometry {
 namespace {
 
 using testing_support::calculated;
@@ -172,4 +174,4 @@ TEST(Profile, NeverFailsOnOddInput) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -2,6 +2,8 @@
 
 #include <array>
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

@@ -10,6 +10,8 @@
 #include "quillon/report/lite_report.h"
 #include "quillon/version.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

@@ -5,6 +5,8 @@
 #include "quillon/report/report_file.h"
 #include "quillon/report/tolerance_report.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 
 std::optional<QString> saveToleranceReport(const QString& path, const Form& form,

@@ -4,6 +4,8 @@
 
 #include "quillon/engine/field_text.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

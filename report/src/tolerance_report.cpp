@@ -3,6 +3,8 @@
 #include "quillon/engine/field_text.h"
 #include "quillon/report/report_numbers.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

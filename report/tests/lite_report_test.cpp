@@ -12,6 +12,8 @@
 #include "quillon/report/report_file.h"
 #include "report_golden.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

@@ -22,6 +22,8 @@
 #include "quillon/report/report_commands.h"
 #include "quillon/version.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

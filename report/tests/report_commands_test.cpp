@@ -9,6 +9,8 @@
 #include "quillon/engine/in_memory_form.h"
 #include "report_golden.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

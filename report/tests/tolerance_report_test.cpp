@@ -13,6 +13,8 @@
 #include "quillon/report/report_numbers.h"
 #include "report_golden.h"
 
+using namespace quillon::engine;
+
 namespace quillon::report {
 namespace {
 

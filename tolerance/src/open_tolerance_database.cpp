@@ -4,7 +4,7 @@
 
 #include "quillon/tolerance/tolerance_database_error.h"
 
-namespace quillon {
+namespace quillon::tolerance {
 
 std::optional<ToleranceDatabase> openToleranceDatabase(
     const std::filesystem::path& executableDirectory, std::string* failureReason) {
@@ -27,4 +27,4 @@ std::optional<ToleranceDatabase> openToleranceDatabase(
     }
 }
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -6,7 +6,9 @@
 #include "quillon/engine/field_text.h"
 #include "quillon/tolerance/tolerance_row.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::tolerance {
 namespace {
 
 // The value of one table in the named column and the row (micrometres). Nothing when the column
@@ -80,4 +82,4 @@ DeviationResult piancha(const Form& form, const ToleranceDatabase& database,
     return limitDeviations(form, database, seriesColumnName).value_or(DeviationResult{});
 }
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 // Hub series (upper case) name the lower deviation of the space width, shaft series (lower case)
@@ -47,4 +47,4 @@ void SeriesColumn::letterChanged(std::string_view letterText) {
     }
 }
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -11,7 +11,7 @@
 
 #include "quillon/tolerance/tolerance_database_error.h"
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 struct ConnectionCloser {
@@ -132,4 +132,4 @@ ToleranceDatabase ToleranceDatabase::load(const std::filesystem::path& file) {
                              std::move(actualTolerances));
 }
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

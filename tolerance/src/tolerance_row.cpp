@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 std::optional<int> moduleGroup(double module) {
@@ -52,4 +52,4 @@ std::optional<int> toleranceRow(double module, double lookupDiameter) {
     return *diameter + *group;
 }
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 // SQLite folds only ASCII letters when it compares identifiers; so do we.
@@ -76,4 +76,4 @@ std::optional<std::size_t> ToleranceTable::findColumn(std::string_view columnNam
     return static_cast<std::size_t>(it - columnNames_.begin());
 }
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -9,7 +9,9 @@
 #include "quillon/engine/in_memory_form.h"
 #include "test_databases.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::tolerance {
 namespace {
 
 using testing::makeDatabase;
@@ -185,4 +187,4 @@ TEST(Piancha, ValueBeyondAnyNumberKnowsNoTolerance) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -10,7 +10,9 @@
 #include "quillon/tolerance/series_column.h"
 #include "quillon/tolerance/tolerance_database.h"
 
-namespace quillon {
+using namespace quillon::engine;
+
+namespace quillon::tolerance {
 namespace {
 
 struct Designation {
@@ -76,4 +78,4 @@ TEST(PublishedValues, StartUpLetterSelectsTheZeroLineColumn) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::tolerance

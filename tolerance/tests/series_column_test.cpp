@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 TEST(SeriesColumn, NamesTheColumnOfEachOfTheTwentyFourLetters) {
@@ -49,4 +49,4 @@ TEST(SeriesColumn, FollowsTheLetterFieldStrokeByStroke) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::tolerance

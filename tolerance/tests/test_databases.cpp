@@ -10,7 +10,7 @@
 
 #include "quillon/tolerance/series_column.h"
 
-namespace quillon::testing {
+namespace quillon::tolerance::testing {
 
 ToleranceTable makeTable(std::string_view name, const std::vector<std::string>& columns, int rows,
                          const CellText& cell) {
@@ -107,4 +107,4 @@ std::string readFileBytes(const std::filesystem::path& file) {
     return bytes.str();
 }
 
-}  // namespace quillon::testing
+}  // namespace quillon::tolerance::testing

@@ -8,7 +8,7 @@
 
 #include "quillon/tolerance/tolerance_database.h"
 
-namespace quillon::testing {
+namespace quillon::tolerance::testing {
 
 // The text of one cell, from table name, column name and row number.
 using CellText =
@@ -48,4 +48,4 @@ void writeDatabaseFile(const std::filesystem::path& file, const std::string& scr
 
 std::string readFileBytes(const std::filesystem::path& file);
 
-}  // namespace quillon::testing
+}  // namespace quillon::tolerance::testing

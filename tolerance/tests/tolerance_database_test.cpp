@@ -10,7 +10,7 @@
 #include "quillon/tolerance/tolerance_database_error.h"
 #include "test_databases.h"
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 namespace fs = std::filesystem;
@@ -155,4 +155,4 @@ TEST(ToleranceDatabase, ChecksTablesBuiltInMemoryTheSameWay) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 struct RowCase {
@@ -68,4 +68,4 @@ TEST(ToleranceRow, FollowsTheRowTableAtEveryBoundary) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace quillon {
+namespace quillon::tolerance {
 namespace {
 
 // Nine rows; the cell of row r in column c reads "<c><r>" ("h0", "F15").
@@ -89,4 +89,4 @@ TEST(ToleranceTable, RejectsRowsThatDoNotFitTheColumns) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -9,6 +9,9 @@
 #include "tests.h"
 #include "window_driver.h"
 
+using namespace quillon::controls;
+
+using namespace quillon::engine;
 namespace quillon::ui::test {
 
 namespace {

@@ -27,6 +27,8 @@
 #include "quillon/report/report_messages.h"
 #include "quillon/ui/din5480.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui::test {
 namespace {
 

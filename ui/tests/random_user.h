@@ -88,8 +88,8 @@ class RandomUser final {
     void clickAnywhere();
 
     // The text a user might enter into a field, and the ways it gets there.
-    QString anyText(Field field);
-    QString plausibleText(Field field);
+    QString anyText(engine::Field field);
+    QString plausibleText(engine::Field field);
     QString numberLikeText();
     QString longText();
     void enterText(const QString& text);
@@ -121,10 +121,11 @@ class RandomUser final {
     std::uint64_t seed_;
     std::mt19937_64 random_;
     QString folder_;
-    QList<Field> allFields_;  // in the window's order: a seed must choose the same every run
-    QList<Field> editableFields_;
-    QList<Field> resultFields_;
-    QHash<Field, QWidget*> controls_;
+    QList<engine::Field>
+        allFields_;  // in the window's order: a seed must choose the same every run
+    QList<engine::Field> editableFields_;
+    QList<engine::Field> resultFields_;
+    QHash<engine::Field, QWidget*> controls_;
     QStringList programMessages_;
 
     // What a dialog answered during the current action, checked once the action is over.

@@ -20,6 +20,8 @@
 #include "quillon/ui/din5480.h"
 #include "random_user.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui::test {
 namespace {
 

@@ -13,6 +13,10 @@
 #include "tests.h"
 #include "window_driver.h"
 
+using namespace quillon::tolerance;
+using namespace quillon::controls;
+
+using namespace quillon::engine;
 namespace quillon::ui::test {
 
 namespace {

@@ -11,6 +11,9 @@
 #include "quillon/engine/designation.h"
 #include "quillon/tolerance/series_column.h"
 
+using namespace quillon::engine;
+using namespace quillon::tolerance;
+
 namespace quillon::ui {
 namespace {
 

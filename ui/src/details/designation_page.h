@@ -20,7 +20,7 @@ namespace quillon::ui {
 class DesignationPage final : public QWidget {
   public:
     // `apply` writes a designation into the main window and calculates.
-    using Apply = std::function<void(const SplineDesignation&)>;
+    using Apply = std::function<void(const engine::SplineDesignation&)>;
     DesignationPage(const document::SplineDocument& document, Apply apply,
                     QWidget* parent = nullptr);
 

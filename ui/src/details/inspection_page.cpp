@@ -8,6 +8,8 @@
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/field_text.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui {
 namespace {
 

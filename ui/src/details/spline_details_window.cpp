@@ -11,6 +11,8 @@
 #include "profile_page.h"
 #include "quillon/ui/din5480.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui {
 namespace {
 

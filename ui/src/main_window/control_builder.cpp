@@ -18,6 +18,8 @@
 #include "quillon/controls/group_frame.h"
 #include "quillon/controls/xp_button.h"
 
+using namespace quillon::controls;
+
 namespace quillon::ui {
 namespace {
 

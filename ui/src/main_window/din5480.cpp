@@ -29,6 +29,10 @@
 #include "spline_details_window.h"
 #include "window_menu.h"
 
+using namespace quillon::engine;
+using namespace quillon::tolerance;
+using namespace quillon::controls;
+
 static void initialiseWindowPictures() {
     Q_INIT_RESOURCE(quillon);
 }

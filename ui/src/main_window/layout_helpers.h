@@ -54,7 +54,7 @@ void into(WindowControls& controls, QWidget* control) {
 // A field as both editions know it: the quantity, the numbered names of its label and its
 // control, and the caption. It starts with the field's start text (startText).
 struct FieldDesign {
-    Field field;
+    engine::Field field;
     const char* labelName;
     const char* name;
     const char* caption;
@@ -75,30 +75,32 @@ constexpr FieldDesign computed(FieldDesign design) {
 }
 
 inline constexpr FieldDesign kFieldDesigns[] = {
-    {Field::z, "Label4", "Text1", "齿数     z ="},
-    listed({Field::m, "Label5", "Combo1", "模数     m ="}, into<&WindowControls::moduleList>),
-    {Field::alpha, "Label6", "Text3", "压力角   α="},
-    {Field::haStar, "Label7", "Text13", "齿顶高系数ha*="},
-    {Field::beta, "Label8", "Text2", "螺旋角   β="},
-    {Field::x, "Label9", "Text4", "变位系数 χ="},
-    listed({Field::cn, "Label10", "Combo2", "顶隙系数 cn="}, into<&WindowControls::clearanceList>),
-    {Field::dp, "Label11", "Text16", "量棒直径:dp="},
-    {Field::grade, "Label15", "Text19", "公差等级:"},
-    {Field::seriesLetter, "Label16", "Text17", "-"},
-    computed({Field::xm, "Label15", "Text9", "修正量:χ.m="}),
-    computed({Field::d, "Label17", "Text5", "分度圆直径:  d ="}),
-    computed({Field::da, "Label18", "Text6", "齿顶圆直径:  da="}),
-    computed({Field::df, "Label19", "Text7", "齿根圆直径:  df="}),
-    computed({Field::db, "Label20", "Text8", "基圆直径:    db="}),
-    computed({Field::ha, "Label21", "Text10", "齿顶高:      ha="}),
-    computed({Field::hf, "Label23", "Text11", "齿根高:      hf="}),
-    computed({Field::h, "Label24", "Text12", "全齿高:  h=ha+hf"}),
-    computed({Field::W, "Label25", "Text14", "公法线长度:  Wk="}),
-    computed({Field::M, "Label26", "Text15", "跨棒距:      M="}),
+    {engine::Field::z, "Label4", "Text1", "齿数     z ="},
+    listed({engine::Field::m, "Label5", "Combo1", "模数     m ="},
+           into<&WindowControls::moduleList>),
+    {engine::Field::alpha, "Label6", "Text3", "压力角   α="},
+    {engine::Field::haStar, "Label7", "Text13", "齿顶高系数ha*="},
+    {engine::Field::beta, "Label8", "Text2", "螺旋角   β="},
+    {engine::Field::x, "Label9", "Text4", "变位系数 χ="},
+    listed({engine::Field::cn, "Label10", "Combo2", "顶隙系数 cn="},
+           into<&WindowControls::clearanceList>),
+    {engine::Field::dp, "Label11", "Text16", "量棒直径:dp="},
+    {engine::Field::grade, "Label15", "Text19", "公差等级:"},
+    {engine::Field::seriesLetter, "Label16", "Text17", "-"},
+    computed({engine::Field::xm, "Label15", "Text9", "修正量:χ.m="}),
+    computed({engine::Field::d, "Label17", "Text5", "分度圆直径:  d ="}),
+    computed({engine::Field::da, "Label18", "Text6", "齿顶圆直径:  da="}),
+    computed({engine::Field::df, "Label19", "Text7", "齿根圆直径:  df="}),
+    computed({engine::Field::db, "Label20", "Text8", "基圆直径:    db="}),
+    computed({engine::Field::ha, "Label21", "Text10", "齿顶高:      ha="}),
+    computed({engine::Field::hf, "Label23", "Text11", "齿根高:      hf="}),
+    computed({engine::Field::h, "Label24", "Text12", "全齿高:  h=ha+hf"}),
+    computed({engine::Field::W, "Label25", "Text14", "公法线长度:  Wk="}),
+    computed({engine::Field::M, "Label26", "Text15", "跨棒距:      M="}),
 };
 
 // A field and the label on its row. A text field is 270 twips high, a list 1040 × 300.
-inline ControlLayout labelledField(Field field, const char* parent, TwipsRect labelPlace,
+inline ControlLayout labelledField(engine::Field field, const char* parent, TwipsRect labelPlace,
                                    TwipsRect place, LayoutFont font,
                                    std::optional<QRgb> background = {}) {
     const FieldDesign& design = *std::ranges::find(kFieldDesigns, field, &FieldDesign::field);
@@ -106,7 +108,8 @@ inline ControlLayout labelledField(Field field, const char* parent, TwipsRect la
         place.width = 1040;
         place.height = 300;
     }
-    ControlLayout row{design.kind, design.name, place, design.slot, startText(field).data(), font};
+    ControlLayout row{design.kind, design.name, place, design.slot, engine::startText(field).data(),
+                      font};
     row.background = background;
     row.parent = parent;
     row.editable = design.editable;

@@ -1,6 +1,8 @@
 #include "layout_helpers.h"
 #include "quillon/ui/window_edition.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui {
 namespace {
 

@@ -9,6 +9,8 @@
 #include "quillon/ui/din5480.h"
 #include "spline_details_window.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui {
 
 WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {

@@ -20,6 +20,8 @@
 #include "quillon/report/report_file.h"
 #include "quillon/version.h"
 
+using namespace quillon::engine;
+
 namespace quillon::ui {
 namespace {
 

@@ -3,6 +3,8 @@
 #include <QRectF>
 #include <numbers>
 
+using namespace quillon::geometry;
+
 namespace quillon::ui {
 
 QPainterPath contourPath(const Polyline& contour) {

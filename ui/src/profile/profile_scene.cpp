@@ -15,6 +15,9 @@
 #include "quillon/geometry/pin_position.h"
 #include "quillon/geometry/polyline.h"
 
+using namespace quillon::engine;
+using namespace quillon::geometry;
+
 namespace quillon::ui {
 namespace {
 

@@ -14,7 +14,7 @@ namespace quillon::ui {
 // circles d (dash-dot), db (thin), da and df and the pins of M; beside it, enlarged, the teeth
 // around the top with the span anvils over k (labelled W) and a pin (labelled M), drawn red where
 // the measurement would not touch the flanks. Without a sound form it shows `problem`.
-void drawProfile(QGraphicsScene& scene, const ProfileInput& input, const ToothFormDesign& design,
-                 const MeasurementCheck& check);
+void drawProfile(QGraphicsScene& scene, const geometry::ProfileInput& input,
+                 const geometry::ToothFormDesign& design, const geometry::MeasurementCheck& check);
 
 }  // namespace quillon::ui

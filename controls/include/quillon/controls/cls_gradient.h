@@ -5,7 +5,7 @@
 
 class QPainter;
 
-namespace quillon {
+namespace quillon::controls {
 
 // Fills a rectangle with a linear two-colour gradient, line by line: the first line has the start
 // colour, each further line the colour at its offset from the start edge (the end colour lies just
@@ -27,4 +27,4 @@ class clsGradient final {
     QRect rect_;
 };
 
-}  // namespace quillon
+}  // namespace quillon::controls

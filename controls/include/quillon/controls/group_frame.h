@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-namespace quillon {
+namespace quillon::controls {
 
 // A container for a group of fields: a self-drawn frame with a caption header in one of nine
 // styles (0 to 8), an optional gradient header band, theme colours and an optional header icon.
@@ -158,4 +158,4 @@ class GroupFrame final : public QGroupBox {
     QColor themeAccent_;
 };
 
-}  // namespace quillon
+}  // namespace quillon::controls

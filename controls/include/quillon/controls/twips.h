@@ -2,7 +2,7 @@
 
 // The window and its controls are designed in twips, 1/1440 inch. On the 96-dpi screens they were
 // laid out for, 15 twips make one pixel.
-namespace quillon::twips {
+namespace quillon::controls::twips {
 
 inline constexpr int kPerPixel = 15;
 
@@ -12,4 +12,4 @@ inline constexpr int toPixels(int twips) {
                       : -((-twips + kPerPixel / 2) / kPerPixel);
 }
 
-}  // namespace quillon::twips
+}  // namespace quillon::controls::twips

@@ -10,7 +10,7 @@
 #include <QVariantMap>
 #include <utility>
 
-namespace quillon {
+namespace quillon::controls {
 
 // The window's command button: a self-drawn push button with a vertical gradient face, a rounded
 // outline, two-pixel highlight rings for hover, focus and pressed, an optional masked icon and a
@@ -138,4 +138,4 @@ class XPButton final : public QAbstractButton {
     bool handlingInput_ = false;  // inside a mouse or key handler, which raises its own events
 };
 
-}  // namespace quillon
+}  // namespace quillon::controls

@@ -19,11 +19,11 @@ struct InspectionValues {
     std::vector<std::string> warnings;  // where the anvils or pins miss the involute
 
     // The edition with tolerances only.
-    std::optional<std::string> tolerance;  // grade and series letter, "9H"
+    std::optional<std::string> tolerance;            // grade and series letter, "9H"
     std::optional<report::LimitTexts> wLimits;       // the report's, by fixed factors
     std::optional<report::LimitTexts> mLimits;       // the report's, by fixed factors
     std::optional<report::LimitTexts> mLimitsExact;  // through the involute, straight splines
-    std::optional<ToleranceTableValues> table;
+    std::optional<tolerance::ToleranceTableValues> table;
 };
 
 }  // namespace quillon::document

@@ -11,12 +11,12 @@ namespace quillon::document {
 enum class DrawingFormat { Dxf, Svg };
 
 // "DIN 5480 外花键 齿形：z = 20，m = 1.25，x = 0.2": what a drawing of the profile is titled.
-std::string drawingTitle(const ProfileInput& input);
+std::string drawingTitle(const geometry::ProfileInput& input);
 
 // The closed contour and the circles d, db, da and df, true to size: an SVG drawing (see
 // svgDrawing) with the title and `creator` (program and version) as its title and description, or
 // a DXF drawing (see dxfDrawing) headed by "creator — title". The text of the file.
-std::string profileDrawing(const ProfileInput& input, const ToothForm& form, DrawingFormat format,
-                           std::string_view creator);
+std::string profileDrawing(const geometry::ProfileInput& input, const geometry::ToothForm& form,
+                           DrawingFormat format, std::string_view creator);
 
 }  // namespace quillon::document

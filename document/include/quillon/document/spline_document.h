@@ -25,23 +25,23 @@ namespace quillon::document {
 // the order calculate → deviation calculation.
 class SplineDocument final {
   public:
-    using Database = std::shared_ptr<const ToleranceDatabase>;
+    using Database = std::shared_ptr<const tolerance::ToleranceDatabase>;
 
     // A document with a form of its own that holds what a freshly started window holds.
-    explicit SplineDocument(const Edition& edition, Database database = nullptr);
+    explicit SplineDocument(const engine::Edition& edition, Database database = nullptr);
     // A document that calculates the fields of `form` (a window, which stays the data store).
-    SplineDocument(const Edition& edition, Form& form, Database database = nullptr);
+    SplineDocument(const engine::Edition& edition, engine::Form& form, Database database = nullptr);
     SplineDocument(const SplineDocument&) = delete;
     SplineDocument& operator=(const SplineDocument&) = delete;
     SplineDocument(SplineDocument&&) = default;
 
-    const Edition& edition() const { return edition_; }
-    Form& form() { return *form_; }
-    const Form& form() const { return *form_; }
+    const engine::Edition& edition() const { return edition_; }
+    engine::Form& form() { return *form_; }
+    const engine::Form& form() const { return *form_; }
     // The document's own form; nullptr when it calculates a window's fields.
-    InMemoryForm* ownForm() { return ownForm_.get(); }
-    const RunState& runState() const { return runState_; }
-    const DeviationResult& deviation() const { return deviation_; }
+    engine::InMemoryForm* ownForm() { return ownForm_.get(); }
+    const engine::RunState& runState() const { return runState_; }
+    const tolerance::DeviationResult& deviation() const { return deviation_; }
     const std::string& seriesColumnName() const { return seriesColumn_.name(); }
     // The tolerance database is shared: it is read once per program, never written.
     void setToleranceDatabase(Database database) { database_ = std::move(database); }
@@ -58,17 +58,17 @@ class SplineDocument final {
     // Call on every change of the series letter's text (see SeriesColumn).
     void seriesLetterChanged(std::string_view letterText);
     // Writes a field as a user types it; the series letter is followed as the window follows it.
-    void setText(Field field, const std::string& text);
+    void setText(engine::Field field, const std::string& text);
 
     // Writes a DIN 5480 designation into the fields as a user would (kind, z, m, α, β = 0, x, the
     // pin diameter proposed for the module, and the tolerance when it gives one and the edition
     // has tolerances), then calculates.
-    void applyDesignation(const SplineDesignation& designation);
+    void applyDesignation(const engine::SplineDesignation& designation);
 
     // The lines of the edition's file report as the report command would write them now (UTF-8).
     std::vector<std::string> reportLines() const;
     // The DIN 5480 designation of the spline, or why it has none.
-    FormDesignation designation() const;
+    engine::FormDesignation designation() const;
     // The tooth form, from the calculation's own numbers.
     SplineProfile profile() const;
     // The inspection dimensions; the profile's measurement check gives the warnings.
@@ -76,12 +76,12 @@ class SplineDocument final {
     InspectionValues inspection(const SplineProfile& profile) const;
 
   private:
-    Edition edition_;
-    std::unique_ptr<InMemoryForm> ownForm_;
-    Form* form_;
-    RunState runState_;
-    DeviationResult deviation_;
-    SeriesColumn seriesColumn_;
+    engine::Edition edition_;
+    std::unique_ptr<engine::InMemoryForm> ownForm_;
+    engine::Form* form_;
+    engine::RunState runState_;
+    tolerance::DeviationResult deviation_;
+    tolerance::SeriesColumn seriesColumn_;
     Database database_;
 };
 

@@ -10,10 +10,10 @@ namespace quillon::document {
 
 // The tooth form of one spline and what it says about the measurements.
 struct SplineProfile {
-    std::optional<ProfileInput> input;  // none when no kind is selected
-    bool calculated = false;            // the result fields hold a calculation
-    ToothFormDesign design;
-    MeasurementCheck check;
+    std::optional<geometry::ProfileInput> input;  // none when no kind is selected
+    bool calculated = false;                      // the result fields hold a calculation
+    geometry::ToothFormDesign design;
+    geometry::MeasurementCheck check;
 };
 
 }  // namespace quillon::document

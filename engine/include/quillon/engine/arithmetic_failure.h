@@ -3,7 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace quillon {
+namespace quillon::engine {
 
 // A step of a calculation whose arithmetic failed (division by zero, overflow, an invalid
 // operation). Such a step writes nothing and the run goes on with its next step; the user is not
@@ -22,4 +22,4 @@ inline double finiteOrFail(double value) {
     return value;
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

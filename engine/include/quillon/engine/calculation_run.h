@@ -6,7 +6,7 @@
 #include "quillon/engine/form.h"
 #include "quillon/engine/run_state.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // The Calculate command: reads the known parameters from the form, checks z, beta, alpha and x in
 // this order (with the programs' messages and corrections), writes d, da, df, db, ha, hf, h, the
@@ -23,4 +23,4 @@ void calculate(Form& form, RunState& state, const Edition& edition,
 // module, ha*, cn and dp keep their texts.
 void clear(Form& form, const Edition& edition);
 
-}  // namespace quillon
+}  // namespace quillon::engine

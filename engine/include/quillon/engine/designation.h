@@ -14,7 +14,7 @@
 // tolerance (grade and series letter: lower case for shafts, upper case for hubs). The reference
 // diameter carries the profile shift: dB = m·z + 2·x·m + 1.1·m for a shaft; a hub's x has the
 // opposite sign in this program, so there dB = m·z − 2·x·m + 1.1·m.
-namespace quillon {
+namespace quillon::engine {
 
 struct DesignationTolerance {
     int grade = 0;    // 5 to 12
@@ -94,4 +94,4 @@ struct FormDesignation {
 // DIN 5480 designation.
 FormDesignation designationOfForm(const Form& form, bool withTolerance);
 
-}  // namespace quillon
+}  // namespace quillon::engine

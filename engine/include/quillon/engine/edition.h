@@ -1,6 +1,6 @@
 #pragma once
 
-namespace quillon {
+namespace quillon::engine {
 
 // The rule differences of the two programs, as data, so that one calculation run serves both.
 struct Edition {
@@ -22,4 +22,4 @@ struct Edition {
     static constexpr Edition lite() { return {3.0, 0.47, true, false, true, false, false}; }
 };
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace quillon {
+namespace quillon::engine {
 
 // The fields of the window, named by the quantity they hold. The window maps them to its numbered
 // controls (Text1, Combo1, ...); the engine and the reports only know these names.
@@ -49,4 +49,4 @@ inline constexpr std::size_t fieldIndex(Field field) {
 // A short English name ("z", "haStar", "W", ...), for messages of tests and tools.
 std::string_view fieldName(Field field);
 
-}  // namespace quillon
+}  // namespace quillon::engine

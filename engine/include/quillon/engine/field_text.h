@@ -6,7 +6,7 @@
 
 // Numbers live as the texts of the window's fields. These functions are the one place where text
 // becomes a number and a number becomes text, whatever the locale: "." is always the decimal point.
-namespace quillon {
+namespace quillon::engine {
 
 // The leading-number rule: blanks, tabs and line feeds are skipped wherever they stand, then an
 // optional sign, digits with one "." and an optional exponent are read up to the first other
@@ -76,4 +76,4 @@ double roundHalfEven(double value, int decimals);
 // Rounds to a whole number on the 15-significant-digit decimal form, halves away from zero.
 double roundHalfAwayFromZero(double value);
 
-}  // namespace quillon
+}  // namespace quillon::engine

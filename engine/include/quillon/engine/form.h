@@ -6,7 +6,7 @@
 #include "quillon/engine/field.h"
 #include "quillon/engine/spline_kind.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // What the calculation needs of a window: the window is the data store, every value is the text of
 // a field, and every write is an ordinary change the window reacts to (the report button follows
@@ -29,4 +29,4 @@ class Form {
     virtual void showMessage(const std::string& message) = 0;
 };
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -9,7 +9,7 @@
 
 #include "quillon/engine/form.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // A Form without a window: field texts in an array, messages collected in a list. It starts with
 // the texts a freshly started window shows. Used by tests, benchmarks and fuzz targets.
@@ -41,4 +41,4 @@ class InMemoryForm final : public Form {
     std::size_t writeCount_ = 0;
 };
 
-}  // namespace quillon
+}  // namespace quillon::engine

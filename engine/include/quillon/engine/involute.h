@@ -1,6 +1,6 @@
 #pragma once
 
-namespace quillon {
+namespace quillon::engine {
 
 // Involute function of an angle given in degrees: tan(a) - a, converted with kDegToRad.
 double inv(double degrees);
@@ -11,4 +11,4 @@ double inv(double degrees);
 // ArithmeticFailure. The result is converted with the full-precision pi, unlike `inv`.
 double AInv2(double value);
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -2,7 +2,7 @@
 
 // The messages a calculation run shows the user (title "系统提示"), in the order the run checks
 // its inputs. The window shows them as they stand; tests compare against these same texts.
-namespace quillon::run_messages {
+namespace quillon::engine::run_messages {
 
 inline constexpr char kToothCountTooSmall[] = "请输入花键齿数!";
 inline constexpr char kHelixAngleInvalid[] = "螺旋角无效!";
@@ -12,4 +12,4 @@ inline constexpr char kPressureAngleInvalidShaft[] = "压力角输入有误!";
 inline constexpr char kPressureAngleInvalidHub[] = "压力角不存在!";
 inline constexpr char kProfileShiftOutsideDin5480[] = "变位系数不符合DIN5480标准！";
 
-}  // namespace quillon::run_messages
+}  // namespace quillon::engine::run_messages

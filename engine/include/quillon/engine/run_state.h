@@ -6,7 +6,7 @@
 
 #include "quillon/engine/field.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // What the window keeps of a calculation besides its fields, for its whole lifetime. Each value is
 // empty until a run first computes it and keeps its value when a later run does not reach (or
@@ -23,4 +23,4 @@ struct RunState {
     std::array<std::optional<double>, kAllFields.size()> computed{};
 };
 
-}  // namespace quillon
+}  // namespace quillon::engine

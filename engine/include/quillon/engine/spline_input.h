@@ -5,7 +5,7 @@
 #include "quillon/engine/form.h"
 #include "quillon/engine/spline_kind.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // The known parameters of one spline, each the number its field holds at the moment of reading.
 struct SplineInput {
@@ -22,4 +22,4 @@ struct SplineInput {
     static SplineInput readFrom(const Form& form);
 };
 
-}  // namespace quillon
+}  // namespace quillon::engine

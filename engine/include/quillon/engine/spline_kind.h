@@ -1,6 +1,6 @@
 #pragma once
 
-namespace quillon {
+namespace quillon::engine {
 
 // External spline (shaft, option "外花键") or internal spline (hub, option "内花键").
 enum class SplineKind { External, Internal };
@@ -10,4 +10,4 @@ inline constexpr double kindSign(SplineKind kind) {
     return kind == SplineKind::External ? 1.0 : -1.0;
 }
 
-}  // namespace quillon
+}  // namespace quillon::engine

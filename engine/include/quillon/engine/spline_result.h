@@ -2,7 +2,7 @@
 
 #include "quillon/engine/form.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // The derived geometry as the result fields hold it. k is not a field: see RunState.
 struct SplineResult {
@@ -20,4 +20,4 @@ struct SplineResult {
     static SplineResult readFrom(const Form& form);
 };
 
-}  // namespace quillon
+}  // namespace quillon::engine

@@ -6,7 +6,7 @@
 #include "quillon/engine/field.h"
 #include "quillon/engine/spline_kind.h"
 
-namespace quillon {
+namespace quillon::engine {
 
 // The measuring pin proposed for a module: m × 1.732 for a shaft, m × 1.44 for a hub (and when no
 // kind is selected). The pin then touches the flanks near the reference circle.
@@ -19,4 +19,4 @@ double proposedPinDiameter(std::optional<SplineKind> kind, double module);
 // pin proposed for a shaft of that module, tolerance 9H, every other field "0".
 std::string_view startText(Field field);
 
-}  // namespace quillon
+}  // namespace quillon::engine

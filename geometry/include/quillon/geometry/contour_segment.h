@@ -4,7 +4,7 @@
 
 #include "quillon/geometry/point.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 struct LineSegment {
     Point from;
@@ -51,4 +51,4 @@ ContourSegment mirrored(const ContourSegment& segment);
 // The distance from `point` to the nearest point of the segment.
 double distanceTo(const ContourSegment& segment, Point point);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -6,7 +6,7 @@
 
 #include "quillon/geometry/point.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // The data table of a drawing: rows of name, symbol and value (UTF-8), e.g. {"齿数", "z", "24"},
 // as the caller words them.
@@ -39,4 +39,4 @@ struct TableLayout {
 // rows.
 TableLayout layOutTable(const DrawingTable& table, Point topLeft);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

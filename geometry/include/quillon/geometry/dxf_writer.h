@@ -6,7 +6,7 @@
 #include "quillon/geometry/drawing_table.h"
 #include "quillon/geometry/polyline.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // An ASCII DXF drawing (AutoCAD 2000 format, millimetres) with the closed contour as one
 // LWPOLYLINE on layer PROFILE, arcs as bulges, and circles about the origin on layer CIRCLES.
@@ -18,4 +18,4 @@ namespace quillon {
 std::string dxfDrawing(const Polyline& contour, const std::vector<double>& circleDiameters,
                        const std::string& comment, const DrawingTable& table = {});
 
-}  // namespace quillon
+}  // namespace quillon::geometry

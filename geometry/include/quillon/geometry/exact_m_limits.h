@@ -4,7 +4,7 @@
 
 #include "quillon/geometry/profile_input.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // The limits of M for the limit tooth thickness (shaft) or space width (hub): the pin measurement
 // of the spline whose width on the reference circle is moved by each limit deviation, computed
@@ -18,4 +18,4 @@ struct MLimits {
 std::optional<MLimits> exactMLimits(const ProfileInput& input, double nearDeviation,
                                     double farDeviation);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -7,7 +7,7 @@
 #include "quillon/geometry/profile_input.h"
 #include "quillon/geometry/tooth_form.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // Whether the span anvils and the pins that the window's W and M assume touch the involute flanks
 // of the real part, for straight splines.
@@ -21,4 +21,4 @@ struct MeasurementCheck {
 // Straight splines only; for a helical spline (beta != 0) the check is empty.
 MeasurementCheck checkMeasurements(const ToothForm& form, const ProfileInput& input);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -4,7 +4,7 @@
 
 #include "quillon/geometry/tooth_form.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // A measuring pin of diameter dp resting on both flanks of a space, by the involute: the radius of
 // its centre and the radius where it touches the flank.
@@ -27,4 +27,4 @@ std::optional<double> pinMeasurement(const ToothForm& form, double dp);
 // The pin diameter that touches the flanks half way up their involute part.
 std::optional<double> midFlankPinDiameter(const ToothForm& form);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

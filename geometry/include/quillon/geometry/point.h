@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace quillon {
+namespace quillon::geometry {
 
 // A point or vector of the transverse plane, millimetres, origin at the spline's centre.
 struct Point {
@@ -40,4 +40,4 @@ inline Point rotated(Point p, double angle) {
     return {c * p.x - s * p.y, s * p.x + c * p.y};
 }
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -5,7 +5,7 @@
 #include "quillon/geometry/contour_segment.h"
 #include "quillon/geometry/tooth_form.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // A vertex of a closed polyline and the bulge of the piece that leaves it: tan(sweep / 4) of a
 // circular arc (positive counter-clockwise), 0 for a straight piece.
@@ -38,4 +38,4 @@ Polyline flatten(const std::vector<ContourSegment>& segments,
 // The whole closed contour, flattened one pitch at a time and turned z times, so all teeth match.
 Polyline flattenContour(const ToothForm& form, double tolerance = kFlatteningTolerance);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -6,7 +6,7 @@
 #include "quillon/engine/run_state.h"
 #include "quillon/engine/spline_kind.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // The numbers of one calculated spline: what the profile is drawn from. The diameters d, da, df
 // and db are the calculation's own numbers, not their three-decimal display, so that a drawing
@@ -14,7 +14,7 @@ namespace quillon {
 // Angles in degrees, lengths in millimetres; x with the window's sign (a hub's x counts positive
 // towards the centre, the opposite of the usual convention for internal gears).
 struct ProfileInput {
-    SplineKind kind = SplineKind::External;
+    engine::SplineKind kind = engine::SplineKind::External;
     double z = 0;
     double m = 0;
     double alpha = 0;
@@ -30,7 +30,8 @@ struct ProfileInput {
     double k = 0;
 
     // The fields and k of a window after a calculation; none when no kind is selected.
-    static std::optional<ProfileInput> readFrom(const Form& form, const RunState& state);
+    static std::optional<ProfileInput> readFrom(const engine::Form& form,
+                                                const engine::RunState& state);
 };
 
-}  // namespace quillon
+}  // namespace quillon::geometry

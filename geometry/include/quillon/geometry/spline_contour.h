@@ -5,7 +5,7 @@
 #include "quillon/geometry/contour_segment.h"
 #include "quillon/geometry/tooth_form.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // Half a pitch of the exact contour, from the body's centre on +Y clockwise to the middle of the
 // next gap: outer arc, (hub: fillet), involute, radial flank below the base circle, (shaft:
@@ -20,4 +20,4 @@ std::vector<ContourSegment> pitchContour(const ToothForm& form);
 // The closed contour: z pitches, counter-clockwise.
 std::vector<ContourSegment> splineContour(const ToothForm& form);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

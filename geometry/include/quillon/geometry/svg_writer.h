@@ -5,7 +5,7 @@
 
 #include "quillon/geometry/polyline.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // An SVG 1.1 drawing true to size: a square sheet whose width, height and view box are in
 // millimetres, y up as in the DXF, the closed contour as one path (arcs as SVG arcs, so a fillet
@@ -15,4 +15,4 @@ namespace quillon {
 std::string svgDrawing(const Polyline& contour, const std::vector<double>& circleDiameters,
                        const std::string& title, const std::string& description);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

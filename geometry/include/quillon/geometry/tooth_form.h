@@ -6,7 +6,7 @@
 #include "quillon/engine/spline_kind.h"
 #include "quillon/geometry/profile_input.h"
 
-namespace quillon {
+namespace quillon::geometry {
 
 // Where the root fillet sits, on the right-hand side of the body on +Y (angles from +Y, positive
 // counter-clockwise, so the right-hand side is negative).
@@ -23,7 +23,7 @@ struct FilletPlacement {
 // at radius r >= baseRadius the body's half-angle is bodyHalfAngle - inv(arccos(baseRadius / r)),
 // below the base circle the flanks run radially.
 struct ToothForm {
-    SplineKind kind = SplineKind::External;
+    engine::SplineKind kind = engine::SplineKind::External;
     int z = 0;
     double referenceRadius = 0;
     double baseRadius = 0;
@@ -56,4 +56,4 @@ ToothFormDesign designToothForm(const ProfileInput& input, double widthChange = 
 double involuteOf(double angle);
 std::optional<double> angleOfInvolute(double value);
 
-}  // namespace quillon
+}  // namespace quillon::geometry

@@ -32,6 +32,7 @@ bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& line
 
 // Lite edition ("打印报告"): the title and 20 lines on one page of `printer`, with the style the
 // window set up when it loaded. Silent; returns true when the page was completed.
-bool printLiteReport(QPagedPaintDevice& printer, const Form& form, const PrintStyle& style = {});
+bool printLiteReport(QPagedPaintDevice& printer, const engine::Form& form,
+                     const PrintStyle& style = {});
 
 }  // namespace quillon::report

@@ -13,11 +13,12 @@ namespace quillon::report {
 // Tolerance edition ("导出参数"): writes the 24-line report to `path`, then the editor settings.
 // Returns nothing on success, otherwise the message to show; a file that could not be written
 // leaves any earlier file as it was and skips the settings.
-std::optional<QString> saveToleranceReport(const QString& path, const Form& form,
+std::optional<QString> saveToleranceReport(const QString& path, const engine::Form& form,
                                            std::string_view k, double nearDeviation,
                                            double farDeviation);
 
 // Lite edition ("导出计算报告"): the 22-line file report, then the editor's face name.
-std::optional<QString> saveLiteReport(const QString& path, const Form& form, std::string_view k);
+std::optional<QString> saveLiteReport(const QString& path, const engine::Form& form,
+                                      std::string_view k);
 
 }  // namespace quillon::report

@@ -15,13 +15,13 @@ namespace quillon::report {
 //
 // Nothing is recomputed except the whole depth (ha + hf as read from their fields) and the limits
 // of W and M, which add the deviations scaled by fixed factors to the W and M fields.
-std::vector<std::string> toleranceReportLines(const Form& form, std::string_view k,
+std::vector<std::string> toleranceReportLines(const engine::Form& form, std::string_view k,
                                               double nearDeviation, double farDeviation);
 
 // The values of single report lines, for anything that shows them beside the report.
 
 // Line 12: the grade text immediately followed by the series letter text ("9H").
-std::string toleranceText(const Form& form);
+std::string toleranceText(const engine::Form& form);
 
 // Two limits of a measurement as lines 23 and 24 write them: the limit from the near deviation,
 // then the one from the far deviation, each to three decimals.
@@ -35,8 +35,8 @@ struct LimitTexts {
 
 // The limits of lines 23 and 24 (after "W  = " and "M  = "): W and M moved by each deviation times
 // the report's fixed factor.
-LimitTexts spanLimits(const Form& form, double nearDeviation, double farDeviation);
-LimitTexts pinLimits(const Form& form, double nearDeviation, double farDeviation);
+LimitTexts spanLimits(const engine::Form& form, double nearDeviation, double farDeviation);
+LimitTexts pinLimits(const engine::Form& form, double nearDeviation, double farDeviation);
 
 // Two limits as those lines write them: "13.047 — 13.012".
 std::string limitPairText(double nearLimit, double farLimit);

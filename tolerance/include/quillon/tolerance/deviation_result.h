@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace quillon {
+namespace quillon::tolerance {
 
 // What the three tolerance tables gave in one deviation calculation: the row used (0 to 8) and the
 // series deviation A, the total tolerance T and the actual tolerance TE, in micrometres.
@@ -29,4 +29,4 @@ struct DeviationResult {
     friend bool operator==(const DeviationResult&, const DeviationResult&) = default;
 };
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -7,7 +7,7 @@
 
 #include "quillon/tolerance/tolerance_database.h"
 
-namespace quillon {
+namespace quillon::tolerance {
 
 // The file name of the tolerance database, looked for beside the executable. It is an SQLite 3
 // file; the name stays as the users know it.
@@ -22,4 +22,4 @@ inline constexpr std::string_view kDatabaseConnectionErrorMessage = "数据库�
 std::optional<ToleranceDatabase> openToleranceDatabase(
     const std::filesystem::path& executableDirectory, std::string* failureReason = nullptr);
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -6,7 +6,7 @@
 #include "quillon/tolerance/deviation_result.h"
 #include "quillon/tolerance/tolerance_database.h"
 
-namespace quillon {
+namespace quillon::tolerance {
 
 // The deviation calculation: turns the tolerance grade and the deviation series of the spline into
 // its two limit deviations, in millimetres.
@@ -21,7 +21,7 @@ namespace quillon {
 // When no tolerance is known for the spline (no kind selected, a module or diameter without a row,
 // a grade or series naming no column, a value that is not a finite number) both deviations are 0,
 // never values of an earlier spline. Nothing is shown to the user.
-DeviationResult piancha(const Form& form, const ToleranceDatabase& database,
+DeviationResult piancha(const engine::Form& form, const ToleranceDatabase& database,
                         const std::string& seriesColumnName);
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillon {
+namespace quillon::tolerance {
 
 // The column of "公差代号" that a deviation series letter names: "F", "G", "J", "K" and "M" take
 // the digit 1 ("F1"), "H" and "h" share "h", every other lower-case series letter names itself.
@@ -34,4 +34,4 @@ class SeriesColumn final {
     std::string name_{kInitialName};
 };
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

@@ -6,7 +6,7 @@
 
 #include "quillon/tolerance/tolerance_table.h"
 
-namespace quillon {
+namespace quillon::tolerance {
 
 // The tolerance values of DIN 5480 in three tables of nine rows, one row per pair of module group
 // and diameter class (see toleranceRow). The file is read once into memory and closed again; the
@@ -42,4 +42,4 @@ class ToleranceDatabase final {
     ToleranceTable actualTolerances_;
 };
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

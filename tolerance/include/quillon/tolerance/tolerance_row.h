@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace quillon {
+namespace quillon::tolerance {
 
 // The row of the tolerance tables for a module m and a lookup diameter D (whole millimetres).
 // Module groups: 0.5 <= m <= 1.5, 1.75 <= m <= 4, 5 <= m <= 10. Diameter classes: D <= 12, then
@@ -11,4 +11,4 @@ namespace quillon {
 // the groups, or outside them, have no row either.
 std::optional<int> toleranceRow(double module, double lookupDiameter);
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

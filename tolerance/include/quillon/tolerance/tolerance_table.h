@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quillon {
+namespace quillon::tolerance {
 
 // One table of the tolerance database, held in memory, read through a cursor: a current row and a
 // selected column. Column names are matched without regard to (ASCII) case, as the database does,
@@ -55,4 +55,4 @@ class ToleranceTable final {
     std::optional<std::size_t> selectedColumn_;
 };
 
-}  // namespace quillon
+}  // namespace quillon::tolerance

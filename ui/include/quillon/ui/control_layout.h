@@ -44,8 +44,8 @@ struct TwipsRect {
     int height;
 
     QRect pixels() const {
-        return {twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                twips::toPixels(height)};
+        return {controls::twips::toPixels(left), controls::twips::toPixels(top),
+                controls::twips::toPixels(width), controls::twips::toPixels(height)};
     }
 };
 
@@ -69,14 +69,14 @@ struct ControlLayout {
     const char* text = "";       // caption, initial text, or picture resource path
     LayoutFont font = {};
     std::optional<QRgb> foreground = {};
-    std::optional<QRgb> background = {};   // a field's, or a circle's fill
-    int captionAlignment = 0;              // buttons and labels: 0 left, 1 right, 2 centre
-    const char* parent = "";               // "" for the window, otherwise the name of a group
-    bool editable = true;                  // fields and lists: the user may type into them
-    const char* icon = "";                 // command buttons: icon resource path
-    const char* iconMask = "";             // command buttons: mask resource path (none: no icon)
-    std::optional<FieldLabel> label = {};  // fields and lists: the caption, built first
-    std::optional<Field> field = {};       // fields and lists: the quantity they hold
+    std::optional<QRgb> background = {};      // a field's, or a circle's fill
+    int captionAlignment = 0;                 // buttons and labels: 0 left, 1 right, 2 centre
+    const char* parent = "";                  // "" for the window, otherwise the name of a group
+    bool editable = true;                     // fields and lists: the user may type into them
+    const char* icon = "";                    // command buttons: icon resource path
+    const char* iconMask = "";                // command buttons: mask resource path (none: no icon)
+    std::optional<FieldLabel> label = {};     // fields and lists: the caption, built first
+    std::optional<engine::Field> field = {};  // fields and lists: the quantity they hold
 };
 
 }  // namespace quillon::ui

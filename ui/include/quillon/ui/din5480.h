@@ -34,7 +34,7 @@ class WindowMenu;
 // The controls are reached by role through controls(). What the window does when one of them is
 // used is tied together in connectReactions(); the window's own events (its self-drawn frame)
 // arrive in eventFilter().
-class DIN5480 final : public QWidget, private Form {
+class DIN5480 final : public QWidget, private engine::Form {
     Q_OBJECT
 
   public:
@@ -72,7 +72,7 @@ class DIN5480 final : public QWidget, private Form {
 
     // Writes a DIN 5480 designation into the fields as a user would, then calculates as
     // "更新数据" does (see SplineDocument::applyDesignation).
-    void applyDesignation(const SplineDesignation& designation);
+    void applyDesignation(const engine::SplineDesignation& designation);
 
     // The window menu (its icon, a right click on a free area, Alt+Space), made on first use.
     WindowMenu& windowMenu();
@@ -94,10 +94,10 @@ class DIN5480 final : public QWidget, private Form {
 
   private:
     // Form: the fields by quantity, the kind options and the message box.
-    std::string text(Field field) const override;
-    void setText(Field field, const std::string& text) override;
-    std::optional<SplineKind> selectedKind() const override;
-    void selectKind(SplineKind kind) override;
+    std::string text(engine::Field field) const override;
+    void setText(engine::Field field, const std::string& text) override;
+    std::optional<engine::SplineKind> selectedKind() const override;
+    void selectKind(engine::SplineKind kind) override;
     void showMessage(const std::string& message) override;
 
     void connectReactions();

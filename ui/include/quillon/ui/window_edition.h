@@ -11,7 +11,7 @@ namespace quillon::ui {
 // order and a handful of behaviour flags. One DIN5480 class builds either window from it.
 struct WindowEdition {
     const char* programTitle;  // the caption the system shows for the frameless window
-    Edition rules;  // the calculation's differences, and whether the edition has tolerances
+    engine::Edition rules;  // the calculation's differences, and whether the edition has tolerances
     std::span<const ControlLayout> layout;
     std::span<const char* const> focusOrder;
     std::span<const char* const> moduleList;
