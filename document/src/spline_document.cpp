@@ -56,6 +56,11 @@ void SplineDocument::setText(Field field, const std::string& text) {
 }
 
 void SplineDocument::applyDesignation(const SplineDesignation& designation) {
+    writeDesignation(designation);
+    calculate();
+}
+
+void SplineDocument::writeDesignation(const SplineDesignation& designation) {
     // The kind as a click on its option, the numbers as typed, the pin as a module pick gives it.
     form_->selectKind(designation.kind);
     setText(Field::z, writeNumber(designation.teeth));
@@ -68,7 +73,6 @@ void SplineDocument::applyDesignation(const SplineDesignation& designation) {
         setText(Field::grade, std::to_string(designation.tolerance->grade));
         setText(Field::seriesLetter, std::string(1, designation.tolerance->series));
     }
-    calculate();
 }
 
 std::vector<std::string> SplineDocument::reportLines() const {

@@ -51,13 +51,13 @@ void into(WindowControls& controls, QWidget* control) {
     Q_ASSERT(controls.*member != nullptr);
 }
 
-// A field as both editions know it: the quantity, the numbered names of its label and its
-// control, and the caption. It starts with the field's start text (startText).
+// A field as both editions know it: the quantity and the numbered names of its label and its
+// control. Its caption is the field's caption (fieldCaption); it starts with its start text
+// (startText).
 struct FieldDesign {
     engine::Field field;
     const char* labelName;
     const char* name;
-    const char* caption;
     ControlKind kind = ControlKind::TextField;
     bool editable = true;  // results are written only by the calculation
     ControlSlot slot = nullptr;
@@ -75,28 +75,28 @@ constexpr FieldDesign computed(FieldDesign design) {
 }
 
 inline constexpr FieldDesign kFieldDesigns[] = {
-    {engine::Field::z, "Label4", "Text1", "齿数     z ="},
-    listed({engine::Field::m, "Label5", "Combo1", "模数     m ="},
+    {engine::Field::z, "Label4", "Text1"},
+    listed({engine::Field::m, "Label5", "Combo1"},
            into<&WindowControls::moduleList>),
-    {engine::Field::alpha, "Label6", "Text3", "压力角   α="},
-    {engine::Field::haStar, "Label7", "Text13", "齿顶高系数ha*="},
-    {engine::Field::beta, "Label8", "Text2", "螺旋角   β="},
-    {engine::Field::x, "Label9", "Text4", "变位系数 χ="},
-    listed({engine::Field::cn, "Label10", "Combo2", "顶隙系数 cn="},
+    {engine::Field::alpha, "Label6", "Text3"},
+    {engine::Field::haStar, "Label7", "Text13"},
+    {engine::Field::beta, "Label8", "Text2"},
+    {engine::Field::x, "Label9", "Text4"},
+    listed({engine::Field::cn, "Label10", "Combo2"},
            into<&WindowControls::clearanceList>),
-    {engine::Field::dp, "Label11", "Text16", "量棒直径:dp="},
-    {engine::Field::grade, "Label15", "Text19", "公差等级:"},
-    {engine::Field::seriesLetter, "Label16", "Text17", "-"},
-    computed({engine::Field::xm, "Label15", "Text9", "修正量:χ.m="}),
-    computed({engine::Field::d, "Label17", "Text5", "分度圆直径:  d ="}),
-    computed({engine::Field::da, "Label18", "Text6", "齿顶圆直径:  da="}),
-    computed({engine::Field::df, "Label19", "Text7", "齿根圆直径:  df="}),
-    computed({engine::Field::db, "Label20", "Text8", "基圆直径:    db="}),
-    computed({engine::Field::ha, "Label21", "Text10", "齿顶高:      ha="}),
-    computed({engine::Field::hf, "Label23", "Text11", "齿根高:      hf="}),
-    computed({engine::Field::h, "Label24", "Text12", "全齿高:  h=ha+hf"}),
-    computed({engine::Field::W, "Label25", "Text14", "公法线长度:  Wk="}),
-    computed({engine::Field::M, "Label26", "Text15", "跨棒距:      M="}),
+    {engine::Field::dp, "Label11", "Text16"},
+    {engine::Field::grade, "Label15", "Text19"},
+    {engine::Field::seriesLetter, "Label16", "Text17"},
+    computed({engine::Field::xm, "Label15", "Text9"}),
+    computed({engine::Field::d, "Label17", "Text5"}),
+    computed({engine::Field::da, "Label18", "Text6"}),
+    computed({engine::Field::df, "Label19", "Text7"}),
+    computed({engine::Field::db, "Label20", "Text8"}),
+    computed({engine::Field::ha, "Label21", "Text10"}),
+    computed({engine::Field::hf, "Label23", "Text11"}),
+    computed({engine::Field::h, "Label24", "Text12"}),
+    computed({engine::Field::W, "Label25", "Text14"}),
+    computed({engine::Field::M, "Label26", "Text15"}),
 };
 
 // A field and the label on its row. A text field is 270 twips high, a list 1040 × 300.
@@ -113,7 +113,7 @@ inline ControlLayout labelledField(engine::Field field, const char* parent, Twip
     row.background = background;
     row.parent = parent;
     row.editable = design.editable;
-    row.label = FieldLabel{design.labelName, design.caption, labelPlace, kSong9};
+    row.label = FieldLabel{design.labelName, engine::fieldCaption(field).data(), labelPlace, kSong9};
     row.field = design.field;
     return row;
 }

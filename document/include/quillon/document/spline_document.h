@@ -40,6 +40,7 @@ class SplineDocument final {
     const engine::Form& form() const { return *form_; }
     // The document's own form; nullptr when it calculates a window's fields.
     engine::InMemoryForm* ownForm() { return ownForm_.get(); }
+    const engine::InMemoryForm* ownForm() const { return ownForm_.get(); }
     const engine::RunState& runState() const { return runState_; }
     const tolerance::DeviationResult& deviation() const { return deviation_; }
     const std::string& seriesColumnName() const { return seriesColumn_.name(); }
@@ -62,7 +63,9 @@ class SplineDocument final {
 
     // Writes a DIN 5480 designation into the fields as a user would (kind, z, m, α, β = 0, x, the
     // pin diameter proposed for the module, and the tolerance when it gives one and the edition
-    // has tolerances), then calculates.
+    // has tolerances).
+    void writeDesignation(const engine::SplineDesignation& designation);
+    // writeDesignation, then calculate.
     void applyDesignation(const engine::SplineDesignation& designation);
 
     // The lines of the edition's file report as the report command would write them now (UTF-8).

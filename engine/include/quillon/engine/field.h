@@ -49,4 +49,8 @@ inline constexpr std::size_t fieldIndex(Field field) {
 // A short English name ("z", "haStar", "W", ...), for messages of tests and tools.
 std::string_view fieldName(Field field);
 
+// The caption of the field's label in the window ("齿数     z =", "分度圆直径:  d ="), blanks
+// included: the windows and the command line show the same words.
+std::string_view fieldCaption(Field field);
+
 }  // namespace quillon::engine

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "quillon/cli/json_writer.h"
+#include "quillon/cli/spline_request.h"
+#include "quillon/document/spline_document.h"
+
+namespace quillon::cli {
+
+// What the command line tells of one spline: the document after its run, and why it failed.
+struct SplineAnswer {
+    const document::SplineDocument& spline;
+    std::optional<RequestError> error;
+    bool calculated = false;  // the request was written and calculated (no bad value)
+
+    bool ok() const { return !error; }
+};
+
+// The result captions and values as the window shows them, k, the designation and, in the
+// tolerance edition, the inspection values with their limits: one per line, aligned.
+void writeText(std::ostream& out, const SplineAnswer& answer);
+
+// One JSON object (see the manual page): the inputs and results as the window shows them, k, the
+// messages, the designation, the warnings and the tolerance values. `line` is the batch line.
+void writeJson(JsonWriter& json, const SplineAnswer& answer, std::optional<long long> line = {});
+
+// The batch's output columns after the input columns, for the edition, and one row's values.
+std::vector<std::string> resultColumns(const engine::Edition& edition);
+std::vector<std::string> resultValues(const SplineAnswer& answer);
+
+}  // namespace quillon::cli

@@ -1,0 +1,156 @@
+#include "batch_run.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "quillon/cli/command_line.h"
+#include "quillon/cli/csv_error.h"
+#include "quillon/cli/csv_reader.h"
+#include "quillon/cli/csv_writer.h"
+#include "quillon/cli/json_writer.h"
+#include "quillon/cli/spline_output.h"
+
+namespace quillon::cli {
+namespace {
+
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+struct UnusableHeader {
+    std::string message;
+};
+
+// The input columns named by the header row, in its order.
+std::vector<const SplineInputName*> readHeader(const CsvRecord& header,
+                                               const engine::Edition& edition) {
+    std::vector<const SplineInputName*> columns;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const SplineInputName* input = findInputByColumn(header[i]);
+        if (input == nullptr) {
+            throw UnusableHeader{"未知的列“" + std::string(header[i]) + "”"};
+        }
+        if (std::ranges::find(columns, input) != columns.end()) {
+            throw UnusableHeader{"列“" + std::string(header[i]) + "”出现了不止一次"};
+        }
+        const bool toleranceColumn = input->column == "grade" || input->column == "series";
+        if (toleranceColumn && !edition.hasTolerances()) {
+            throw UnusableHeader{"列“" + std::string(header[i]) + "”只用于公差版"};
+        }
+        if (input->column == "ha_star" && edition.hasTolerances()) {
+            throw UnusableHeader{"列“ha_star”只用于简化版（--lite）"};
+        }
+        columns.push_back(input);
+    }
+    return columns;
+}
+
+class RowWriter {
+  public:
+    RowWriter(const std::string& format, const std::vector<const SplineInputName*>& columns,
+              const engine::Edition& edition)
+        : csv_(format == "csv"), columns_(columns), csvWriter_(chunk_), json_(chunk_) {
+        if (csv_) {
+            for (const SplineInputName* column : columns_) {
+                csvWriter_.writeField(column->column);
+            }
+            for (const std::string& column : resultColumns(edition)) {
+                csvWriter_.writeField(column);
+            }
+            csvWriter_.endRecord();
+        }
+    }
+
+    void row(const CsvRecord& record, const SplineAnswer& answer) {
+        if (!csv_) {
+            writeJson(json_, answer, record.line());
+            return;
+        }
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            csvWriter_.writeField(i < record.size() ? record[i] : std::string_view());
+        }
+        for (const std::string& value : resultValues(answer)) {
+            csvWriter_.writeField(value);
+        }
+        csvWriter_.endRecord();
+    }
+
+    // Hands what has gathered to the output once it is large enough, or at the end.
+    bool flush(BatchOutput& output, bool last) {
+        if (chunk_.tellp() < static_cast<std::streamoff>(kChunkBytes) && !last) {
+            return true;
+        }
+        const bool written = output.write(chunk_.view());
+        chunk_.str(std::string());
+        return written;
+    }
+
+  private:
+    bool csv_;
+    const std::vector<const SplineInputName*>& columns_;
+    std::ostringstream chunk_;
+    CsvWriter csvWriter_;
+    JsonWriter json_;
+};
+
+SplineRequest requestOfRow(const CsvRecord& record,
+                           const std::vector<const SplineInputName*>& columns) {
+    SplineRequest request;
+    for (std::size_t i = 0; i < columns.size() && i < record.size(); ++i) {
+        if (!record[i].empty()) {  // an empty cell keeps the start value
+            request.given.push_back({columns[i], std::string(record[i])});
+        }
+    }
+    return request;
+}
+
+}  // namespace
+
+int runBatch(std::istream& in, const engine::Edition& edition,
+             const document::SplineDocument::Database& database, const std::string& format,
+             BatchOutput& output, std::ostream& err) {
+    try {
+        CsvReader reader(in);
+        CsvRecord record;
+        if (!reader.next(record)) {
+            err << "quillon-cli: 批量输入是空的，缺少列名行\n";
+            return kExitUsage;
+        }
+        const auto columns = readHeader(record, edition);
+        RowWriter writer(format, columns, edition);
+        bool anyFailed = false;
+        while (reader.next(record)) {
+            document::SplineDocument spline(edition, database);
+            SplineAnswer answer{spline, std::nullopt, false};
+            if (record.size() != columns.size()) {
+                answer.error =
+                    RequestError{RequestError::Kind::BadValue,
+                                 "该行有 " + std::to_string(record.size()) + " 个字段，列名行有 " +
+                                     std::to_string(columns.size()) + " 个"};
+            } else {
+                answer.error =
+                    runRequest(spline, requestOfRow(record, columns), InputNaming::Column);
+                answer.calculated = !answer.error || answer.error->calculated;
+            }
+            anyFailed = anyFailed || answer.error.has_value();
+            writer.row(record, answer);
+            if (!writer.flush(output, false)) {
+                err << "quillon-cli: " << output.failure() << '\n';
+                return kExitUsage;
+            }
+        }
+        if (!writer.flush(output, true) || !output.finish()) {
+            err << "quillon-cli: " << output.failure() << '\n';
+            return kExitUsage;
+        }
+        return anyFailed ? kExitRejected : kExitOk;
+    } catch (const CsvError& error) {
+        err << "quillon-cli: 批量输入" << error.what() << '\n';
+    } catch (const UnusableHeader& header) {
+        err << "quillon-cli: 批量输入的列名行：" << header.message << '\n';
+    }
+    return kExitUsage;
+}
+
+}  // namespace quillon::cli

@@ -1,0 +1,209 @@
+#include "quillon/cli/command_line.h"
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "batch_run.h"
+#include "command_options.h"
+#include "help_text.h"
+#include "quillon/cli/json_writer.h"
+#include "quillon/cli/spline_output.h"
+#include "quillon/document/profile_drawing.h"
+#include "quillon/report/report_file.h"
+#include "quillon/tolerance/open_tolerance_database.h"
+#include "quillon/version.h"
+
+namespace quillon::cli {
+namespace {
+
+class StreamOutput final : public BatchOutput {
+  public:
+    explicit StreamOutput(std::ostream& out) : out_(out) {}
+    bool write(std::string_view text) override {
+        return static_cast<bool>(
+            out_.write(text.data(), static_cast<std::streamsize>(text.size())));
+    }
+    bool finish() override { return static_cast<bool>(out_.flush()); }
+    std::string failure() const override { return "无法写到标准输出"; }
+
+  private:
+    std::ostream& out_;
+};
+
+// -o: the new file takes the place of any old one only once it is complete.
+class FileOutput final : public BatchOutput {
+  public:
+    explicit FileOutput(const QString& path) : file_(path) {
+        if (!file_.open(QIODevice::WriteOnly)) {
+            failure_ = file_.errorString();
+        }
+    }
+    bool opened() const { return failure_.isEmpty(); }
+    bool write(std::string_view text) override {
+        const auto size = static_cast<qint64>(text.size());
+        if (file_.write(text.data(), size) != size) {
+            failure_ = file_.errorString();
+            file_.cancelWriting();
+            return false;
+        }
+        return true;
+    }
+    bool finish() override {
+        if (!file_.commit()) {
+            failure_ = file_.errorString();
+            return false;
+        }
+        return true;
+    }
+    std::string failure() const override {
+        return "文件“" + file_.fileName().toStdString() + "”无法写入：" + failure_.toStdString();
+    }
+
+  private:
+    QSaveFile file_;
+    QString failure_;
+};
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The program whose profile page the drawings match, byte for byte.
+std::string drawingCreator(const engine::Edition& edition) {
+    return std::string(edition.hasTolerances() ? "quillon" : "quillon-lite") + ' ' + kVersion;
+}
+
+// Writes the files the options name; returns the exit code of the first failure, if any.
+std::optional<int> writeFiles(const CommandOptions& options, const document::SplineDocument& spline,
+                              std::ostream& err) {
+    if (options.report) {
+        if (const auto failure =
+                report::writeReportFile(fromUtf8(*options.report), spline.reportLines())) {
+            err << "quillon-cli: " << failure->toStdString() << '\n';
+            return kExitUsage;
+        }
+    }
+    for (const auto& [path, format] : {std::pair{options.dxf, document::DrawingFormat::Dxf},
+                                       {options.svg, document::DrawingFormat::Svg}}) {
+        if (!path) {
+            continue;
+        }
+        const document::SplineProfile profile = spline.profile();
+        if (!profile.design.form) {
+            err << "quillon-cli: 没有齿形可导出：" << profile.design.problem << '\n';
+            return kExitRejected;
+        }
+        const std::string text = document::profileDrawing(*profile.input, *profile.design.form,
+                                                          format, drawingCreator(spline.edition()));
+        if (const auto failure = report::replaceFile(
+                fromUtf8(*path), QByteArray::fromStdString(text), QStringLiteral("齿形文件"))) {
+            err << "quillon-cli: " << failure->toStdString() << '\n';
+            return kExitUsage;
+        }
+    }
+    return std::nullopt;
+}
+
+int runSingle(const CommandOptions& options, const engine::Edition& edition,
+              const document::SplineDocument::Database& database, std::ostream& out,
+              std::ostream& err) {
+    document::SplineDocument spline(edition, database);
+    SplineAnswer answer{spline, runRequest(spline, options.spline, InputNaming::Option), true};
+    if (answer.error && answer.error->kind == RequestError::Kind::BadValue) {
+        err << "quillon-cli: " << answer.error->message << '\n';
+        return kExitUsage;
+    }
+    answer.calculated = !answer.error || answer.error->calculated;
+    if (!answer.calculated) {  // refused before the run: nothing to show or write
+        if (options.json) {
+            JsonWriter json(out);
+            writeJson(json, answer);
+        }
+        err << "quillon-cli: " << answer.error->message << '\n';
+        return kExitRejected;
+    }
+    if (options.json) {
+        JsonWriter json(out);
+        writeJson(json, answer);
+    } else {
+        for (const std::string& message : spline.ownForm()->messages()) {
+            err << "系统提示：" << message << '\n';
+        }
+        writeText(out, answer);
+    }
+    out.flush();
+    if (const auto failed = writeFiles(options, spline, err)) {
+        return *failed;
+    }
+    return answer.ok() ? kExitOk : kExitRejected;
+}
+
+int runBatchOf(const CommandOptions& options, const engine::Edition& edition,
+               const document::SplineDocument::Database& database, std::istream& in,
+               std::ostream& out, std::ostream& err) {
+    std::unique_ptr<std::ifstream> file;
+    std::istream* source = &in;
+    if (*options.batch != "-") {
+        file = std::make_unique<std::ifstream>(std::filesystem::u8path(*options.batch),
+                                               std::ios::binary);
+        if (!*file) {
+            err << "quillon-cli: 无法读取批量输入“" << *options.batch << "”\n";
+            return kExitUsage;
+        }
+        source = file.get();
+    }
+    if (options.output) {
+        FileOutput output(fromUtf8(*options.output));
+        if (!output.opened()) {
+            err << "quillon-cli: " << output.failure() << '\n';
+            return kExitUsage;
+        }
+        return runBatch(*source, edition, database, options.format, output, err);
+    }
+    StreamOutput output(out);
+    return runBatch(*source, edition, database, options.format, output, err);
+}
+
+}  // namespace
+
+int runCommandLine(std::span<const std::string> arguments,
+                   const std::filesystem::path& programDirectory, std::istream& in,
+                   std::ostream& out, std::ostream& err) {
+    CommandOptions options;
+    try {
+        options = readCommandOptions(arguments);
+    } catch (const UsageError& error) {
+        err << "quillon-cli: " << error.what() << '\n';
+        return kExitUsage;
+    }
+    if (options.help) {
+        out << kHelpText;
+        return kExitOk;
+    }
+    if (options.version) {
+        out << "quillon-cli " << kVersion << '\n';
+        return kExitOk;
+    }
+    const engine::Edition edition =
+        options.lite ? engine::Edition::lite() : engine::Edition::tolerance();
+    document::SplineDocument::Database database;
+    if (edition.hasTolerances()) {
+        std::string reason;
+        auto loaded = tolerance::openToleranceDatabase(programDirectory, &reason);
+        if (!loaded) {
+            err << "quillon-cli: " << tolerance::kDatabaseConnectionErrorMessage << "（" << reason
+                << "）\n";
+            return kExitUsage;
+        }
+        database = std::make_shared<const tolerance::ToleranceDatabase>(std::move(*loaded));
+    }
+    return options.batch ? runBatchOf(options, edition, database, in, out, err)
+                         : runSingle(options, edition, database, out, err);
+}
+
+}  // namespace quillon::cli

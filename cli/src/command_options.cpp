@@ -1,0 +1,114 @@
+#include "command_options.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+namespace quillon::cli {
+namespace {
+
+enum class Takes { Nothing, Value };
+
+struct OptionSpec {
+    std::string_view name;
+    Takes takes;
+};
+
+constexpr std::array<OptionSpec, 11> kProgramOptions = {{
+    {"--help", Takes::Nothing},
+    {"-h", Takes::Nothing},
+    {"--version", Takes::Nothing},
+    {"--lite", Takes::Nothing},
+    {"--json", Takes::Nothing},
+    {"--report", Takes::Value},
+    {"--dxf", Takes::Value},
+    {"--svg", Takes::Value},
+    {"--batch", Takes::Value},
+    {"-o", Takes::Value},
+    {"--format", Takes::Value},
+}};
+
+void store(CommandOptions& options, std::string_view name, std::string value) {
+    if (name == "--help" || name == "-h") {
+        options.help = true;
+    } else if (name == "--version") {
+        options.version = true;
+    } else if (name == "--lite") {
+        options.lite = true;
+    } else if (name == "--json") {
+        options.json = true;
+    } else if (name == "--report") {
+        options.report = std::move(value);
+    } else if (name == "--dxf") {
+        options.dxf = std::move(value);
+    } else if (name == "--svg") {
+        options.svg = std::move(value);
+    } else if (name == "--batch") {
+        options.batch = std::move(value);
+    } else if (name == "-o") {
+        options.output = std::move(value);
+    } else if (name == "--format") {
+        if (value != "csv" && value != "jsonl") {
+            throw UsageError("--format 的值“" + value + "”不是 csv 或 jsonl");
+        }
+        options.format = std::move(value);
+    }
+}
+
+// The combinations that make no sense together.
+void checkCombination(const CommandOptions& options) {
+    const bool single = options.json || options.report || options.dxf || options.svg ||
+                        !options.spline.given.empty();
+    if (options.batch && single) {
+        throw UsageError(
+            "--batch 不能与单个花键的选项（参数、--json、--report、--dxf、--svg）同时给出");
+    }
+    if (!options.batch && (options.output || options.format != "csv")) {
+        throw UsageError(std::string(options.output ? "-o" : "--format") + " 只用于 --batch");
+    }
+}
+
+}  // namespace
+
+CommandOptions readCommandOptions(std::span<const std::string> arguments) {
+    CommandOptions options;
+    std::set<std::string, std::less<>> seen;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const std::size_t equals =
+            argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+        const std::string name = argument.substr(0, equals);
+        const auto* program = std::ranges::find(kProgramOptions, name, &OptionSpec::name);
+        const SplineInputName* input = findInputByOption(name);
+        if (program == kProgramOptions.end() && input == nullptr) {
+            throw UsageError("未知的选项“" + argument + "”（--help 列出全部选项）");
+        }
+        if (!seen.insert(name == "-h" ? "--help" : name).second) {
+            throw UsageError("选项 " + name + " 给出了不止一次");
+        }
+        const bool takesValue = input != nullptr || program->takes == Takes::Value;
+        std::string value;
+        if (equals != std::string::npos) {
+            if (!takesValue) {
+                throw UsageError("选项 " + name + " 不带值");
+            }
+            value = argument.substr(equals + 1);
+        } else if (takesValue) {
+            if (i + 1 >= arguments.size()) {
+                throw UsageError("选项 " + name + " 缺少值");
+            }
+            value = arguments[++i];
+        }
+        if (input != nullptr) {
+            options.spline.given.push_back({input, std::move(value)});
+        } else {
+            store(options, name, std::move(value));
+        }
+    }
+    if (!options.help && !options.version) {
+        checkCombination(options);
+    }
+    return options;
+}
+
+}  // namespace quillon::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+#include "quillon/cli/spline_request.h"
+
+namespace quillon::cli {
+
+// A command line the program does not take; the text names the option and the value.
+class UsageError final : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The command line, read but not yet checked against the edition (see runRequest).
+struct CommandOptions {
+    bool help = false;
+    bool version = false;
+    bool lite = false;
+    bool json = false;
+    std::optional<std::string> report;
+    std::optional<std::string> dxf;
+    std::optional<std::string> svg;
+    std::optional<std::string> batch;
+    std::optional<std::string> output;
+    std::string format = "csv";  // of the batch: csv or jsonl
+    SplineRequest spline;
+};
+
+// Reads the arguments: "--name value" or "--name=value"; every option at most once.
+CommandOptions readCommandOptions(std::span<const std::string> arguments);
+
+}  // namespace quillon::cli
