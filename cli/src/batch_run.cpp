@@ -52,8 +52,10 @@ class RowWriter {
               const engine::Edition& edition)
         : csv_(format == "csv"), columns_(columns), csvWriter_(chunk_), json_(chunk_) {
         if (csv_) {
+            // The given designation is echoed apart from the one the calculation names.
             for (const SplineInputName* column : columns_) {
-                csvWriter_.writeField(column->column);
+                csvWriter_.writeField(column->column == "designation" ? "designation_given"
+                                                                       : column->column);
             }
             for (const std::string& column : resultColumns(edition)) {
                 csvWriter_.writeField(column);

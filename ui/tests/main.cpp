@@ -24,5 +24,9 @@ int main(int argc, char* argv[]) {
         quillon::ui::test::ProfilePageTest profile;
         failures += QTest::qExec(&profile, argc, argv);
     }
+    {
+        quillon::ui::test::CommandLineWindowTest commandLine;
+        failures += QTest::qExec(&commandLine, argc, argv);
+    }
     return failures == 0 ? 0 : 1;
 }

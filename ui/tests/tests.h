@@ -136,4 +136,11 @@ class ProfilePageTest final : public QObject {
     std::unique_ptr<WindowDriver> driver_;
 };
 
+class CommandLineWindowTest final : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void givesTheWindowsTextsAndReport();
+};
+
 }  // namespace quillon::ui::test

@@ -1,0 +1,129 @@
+// The program as a script calls it: exit codes, what goes to standard output and error, and a
+// batch read back by Python's csv module.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "python_reader.h"
+#include "quillon/cli/command_line.h"
+
+namespace quillon::cli {
+namespace {
+
+struct Outcome {
+    int code = 0;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(std::vector<std::string> arguments, const std::string& input = {}) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = runCommandLine(
+        arguments, std::filesystem::path(QUILLON_TOLERANCE_DB_FILE).parent_path(), in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(CommandLine, ExitCodesAndWhatIsSaid) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+        const char* inOut;  // a piece of standard output ("" for none at all)
+        const char* inErr;  // a piece of standard error ("" for none at all)
+    };
+    const Case cases[] = {
+        {{"--z", "20"}, 0, "DIN 5480 - W 26.375 x 1.25 x 30 x 20 x 9h", ""},
+        {{"--z=20", "--json"}, 0, R"("M":"28.050")", ""},
+        {{"--lite", "--z", "20", "--kind", "hub", "--json"}, 0, R"("xm":"0.000")", ""},
+        {{"--z", "20", "--beta", "40", "--json"}, 0, R"("messages":["螺旋角无效!"])", ""},
+        {{"--z", "2"}, 1, "跨测齿数 k", "请输入花键齿数!"},
+        {{"--z", "20", "--x", "0.9"}, 1, "变位系数", "变位系数不符合DIN5480标准！"},
+        {{"--designation", "W 40 x 2"}, 1, "", "x 18，DIN 5480 - W 40 x 2 x 30 x 19"},
+        {{"--designation", "N 26.375x1.25"}, 0, "DIN 5480 - N 26.375 x 1.25 x 30 x 20", ""},
+        {{"--z", "20abc"}, 2, "", "--z 的值“20abc”不是数字"},
+        {{"--z", "inf"}, 2, "", "--z 的值“inf”不是数字"},
+        {{"--z"}, 2, "", "--z 缺少值"},
+        {{"--z", "20", "--z", "21"}, 2, "", "--z 给出了不止一次"},
+        {{"--teeth", "20"}, 2, "", "未知的选项“--teeth”"},
+        {{"--lite", "--grade", "8"}, 2, "", "--grade 只用于公差版"},
+        {{"--ha", "0.5"}, 2, "", "--ha 只用于简化版"},
+        {{"--kind", "gear"}, 2, "", "--kind 的值“gear”不是 shaft 或 hub"},
+        {{"--series", "x"}, 2, "", "--series 的值“x”不是基本偏差代号"},
+        {{"--designation", "W 50x2x24", "--z", "24"}, 2, "", "--z 不能与 --designation"},
+        {{"--designation", "W 50x2x24 8f", "--series", "h"}, 2, "", "--series 不能与"},
+        {{"--designation", "Q 50"}, 2, "", "--designation 的值“Q 50”不是有效的标记"},
+        {{"--batch", "-", "--z", "20"}, 2, "", "--batch 不能与"},
+        {{"-o", "x.csv"}, 2, "", "-o 只用于 --batch"},
+        {{"--version"}, 0, "quillon-cli 1.0.0", ""},
+        {{"--help"}, 0, "--designation", ""},
+    };
+    for (const Case& c : cases) {
+        const Outcome result = run(c.arguments);
+        const std::string call = testing::PrintToString(c.arguments);
+        EXPECT_EQ(result.code, c.code) << call << result.err;
+        EXPECT_NE(result.out.find(c.inOut), std::string::npos) << call << result.out;
+        EXPECT_NE(result.err.find(c.inErr), std::string::npos) << call << result.err;
+        if (c.inOut[0] == '\0' && c.code == 2) {
+            EXPECT_EQ(result.out, "") << call;  // nothing is written on a usage error
+        }
+        if (c.inErr[0] == '\0') {
+            EXPECT_EQ(result.err, "") << call;
+        }
+    }
+}
+
+TEST(CommandLine, BatchRowsAreFreshSplinesAndBadRowsSayWhy) {
+    // A byte-order mark, CR LF, a quoted designation with a comma in it, a bad number, a
+    // rejected spline and a row that is too short; no state carries over from row to row.
+    const std::string input =
+        "\xEF\xBB\xBF"
+        "designation,kind,z,series\r\n"
+        "\"DIN 5480 - W 50 x 2 x 30 x 24 x 8f\",,,\r\n"
+        ",hub,20,\r\n"
+        ",,2x,\r\n"
+        ",,2,\r\n"
+        ",shaft\r\n";
+    const Outcome result = run({"--batch", "-"}, input);
+    EXPECT_EQ(result.code, 1) << result.err;
+    const auto rows = test::pythonOutput(
+        "import csv,sys\n"
+        "for r in csv.DictReader(open(sys.argv[1], newline='', encoding='utf-8')):\n"
+        "    print('|'.join([r['designation_given'], r['z'], r['designation'], r['M'],\n"
+        "                    r['M_upper_exact'], r['error']]))\n",
+        result.out);
+    if (!rows) {
+        GTEST_SKIP() << "no Python to read the batch back";
+    }
+    EXPECT_EQ(*rows,
+              "DIN 5480 - W 50 x 2 x 30 x 24 x 8f||DIN 5480 - W 50 x 2 x 30 x 24 x 8f|52.705|"
+              "52.640|\n"
+              "|20|DIN 5480 - N 26.375 x 1.25 x 30 x 20 x 9H|22.998|23.109|\n"
+              "|2x||||z 的值“2x”不是数字\n"
+              "|2|DIN 5480 - W 3.875 x 1.25 x 30 x 2 x 9h|0||请输入花键齿数!\n"
+              "|||||该行有 2 个字段，列名行有 4 个\n");
+}
+
+TEST(CommandLine, UnreadableBatchesAreUsageErrors) {
+    const struct {
+        std::string input;
+        const char* inErr;
+    } cases[] = {
+        {"", "缺少列名行"},
+        {"z,teeth\n20,1\n", "未知的列“teeth”"},
+        {"z\n20\n\"21\n", "引号未闭合"},
+        {"z\n" + std::string(70000, '1') + "\n", "第 2 行"},
+        {std::string("z\n2\0", 4) + "0\n", "NUL"},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = run({"--batch", "-"}, c.input);
+        EXPECT_EQ(result.code, 2);
+        EXPECT_NE(result.err.find(c.inErr), std::string::npos) << result.err;
+    }
+}
+
+}  // namespace
+}  // namespace quillon::cli
