@@ -238,10 +238,13 @@ std::vector<std::string> resultValues(const SplineAnswer& answer) {
             add(spline.form().text(named.field));
         }
     }
-    const document::InspectionValues inspection = spline.inspection();
+    // No warnings in a row: the tooth form is needed only for the exact limits of M.
+    const bool tolerances = spline.edition().hasTolerances();
+    const document::InspectionValues inspection =
+        spline.inspection(tolerances ? spline.profile(false) : document::SplineProfile{});
     add(inspection.k.value_or(""));
     add(designationText(spline).value_or(""));
-    if (spline.edition().hasTolerances()) {
+    if (tolerances) {
         const auto& table = inspection.table;
         add(table ? engine::writeNumber(table->seriesDeviation) : "");
         add(table ? engine::writeNumber(table->totalTolerance) : "");

@@ -29,7 +29,7 @@ std::optional<std::string> measurement(const std::string& text) {
 
 }  // namespace
 
-SplineProfile SplineDocument::profile() const {
+SplineProfile SplineDocument::profile(bool checked) const {
     SplineProfile profile;
     profile.input = ProfileInput::readFrom(form(), runState());
     // A calculation has run when the results hold a diameter; before it, or after a rejected
@@ -41,7 +41,7 @@ SplineProfile SplineDocument::profile() const {
         return profile;
     }
     profile.design = designToothForm(*profile.input);
-    if (profile.design.form) {
+    if (profile.design.form && checked) {
         profile.check = checkMeasurements(*profile.design.form, *profile.input);
     }
     return profile;

@@ -72,8 +72,9 @@ class SplineDocument final {
     std::vector<std::string> reportLines() const;
     // The DIN 5480 designation of the spline, or why it has none.
     engine::FormDesignation designation() const;
-    // The tooth form, from the calculation's own numbers.
-    SplineProfile profile() const;
+    // The tooth form, from the calculation's own numbers; with `checked`, what it says about the
+    // span anvils and the pins (the warnings).
+    SplineProfile profile(bool checked = true) const;
     // The inspection dimensions; the profile's measurement check gives the warnings.
     InspectionValues inspection() const { return inspection(profile()); }
     InspectionValues inspection(const SplineProfile& profile) const;
