@@ -1,5 +1,6 @@
 // The profile page of the details window, driven as a user would: the example hub whose pin cuts
 // into the root, its warnings on both pages, the exact limits of M and the exported drawings.
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QGraphicsScene>
@@ -52,6 +53,9 @@ void ProfilePageTest::warnsAndExportsTheHubOfTheExample() {
     auto* tabs = details->findChild<QTabWidget*>("detailTabs");
     QCOMPARE(tabs->currentWidget()->objectName(), "profilePage");
     QTRY_VERIFY(labelText(details, "profileWarnings").contains("嵌入内花键齿根 0.11 mm"));
+    // A screen reader reads the message itself, not a fixed name over it.
+    QCOMPARE(accessible(details->findChild<QLabel*>("profileWarnings"))->text(QAccessible::Name),
+             labelText(details, "profileWarnings"));
     QCOMPARE(fieldText(details, "profileMidFlankPin"), "2.156");
     for (const auto& [name, caption] : {std::pair{"fitView", "适合窗口"},
                                         {"exportDxf", "导出 DXF…"},
