@@ -17,7 +17,7 @@ void checkReadsBack(const quillon::engine::SplineDesignation& designation) {
         quillon::engine::printDesignation(*again.designation) != printed) {
         __builtin_trap();
     }
-    quillon::sizeNotes(designation);
+    quillon::engine::sizeNotes(designation);
 }
 
 }  // namespace
