@@ -12,6 +12,7 @@
 #include "quillon/cli/csv_writer.h"
 #include "quillon/cli/json_writer.h"
 #include "quillon/cli/spline_output.h"
+#include "quillon/cli/strength_request.h"
 
 namespace quillon::cli {
 namespace {
@@ -22,17 +23,29 @@ struct UnusableHeader {
     std::string message;
 };
 
+// A column of the batch: a spline input or a strength input.
+struct BatchColumn {
+    const SplineInputName* spline = nullptr;
+    std::optional<strength::InputField> strength;
+    std::string name;
+};
+
 // The input columns named by the header row, in its order.
-std::vector<const SplineInputName*> readHeader(const CsvRecord& header,
-                                               const engine::Edition& edition) {
-    std::vector<const SplineInputName*> columns;
+std::vector<BatchColumn> readHeader(const CsvRecord& header, const engine::Edition& edition) {
+    std::vector<BatchColumn> columns;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const SplineInputName* input = findInputByColumn(header[i]);
-        if (input == nullptr) {
+        const auto strengthInput = strength::fieldFromKey(header[i]);
+        if (input == nullptr && !strengthInput) {
             throw UnusableHeader{"未知的列“" + std::string(header[i]) + "”"};
         }
-        if (std::ranges::find(columns, input) != columns.end()) {
+        if (std::ranges::find(columns, std::string(header[i]), &BatchColumn::name) !=
+            columns.end()) {
             throw UnusableHeader{"列“" + std::string(header[i]) + "”出现了不止一次"};
+        }
+        if (strengthInput) {
+            columns.push_back({nullptr, strengthInput, std::string(header[i])});
+            continue;
         }
         const bool toleranceColumn = input->column == "grade" || input->column == "series";
         if (toleranceColumn && !edition.hasTolerances()) {
@@ -41,23 +54,32 @@ std::vector<const SplineInputName*> readHeader(const CsvRecord& header,
         if (input->column == "ha_star" && edition.hasTolerances()) {
             throw UnusableHeader{"列“ha_star”只用于简化版（--lite）"};
         }
-        columns.push_back(input);
+        columns.push_back({input, std::nullopt, std::string(header[i])});
     }
     return columns;
 }
 
+bool hasStrength(const std::vector<BatchColumn>& columns) {
+    return std::ranges::any_of(columns,
+                               [](const BatchColumn& c) { return c.strength.has_value(); });
+}
+
 class RowWriter {
   public:
-    RowWriter(const std::string& format, const std::vector<const SplineInputName*>& columns,
+    RowWriter(const std::string& format, const std::vector<BatchColumn>& columns,
               const engine::Edition& edition)
-        : csv_(format == "csv"), columns_(columns), csvWriter_(chunk_), json_(chunk_) {
+        : csv_(format == "csv"),
+          strength_(hasStrength(columns)),
+          columns_(columns),
+          csvWriter_(chunk_),
+          json_(chunk_) {
         if (csv_) {
             // The given designation is echoed apart from the one the calculation names.
-            for (const SplineInputName* column : columns_) {
-                csvWriter_.writeField(column->column == "designation" ? "designation_given"
-                                                                       : column->column);
+            for (const BatchColumn& column : columns_) {
+                csvWriter_.writeField(column.name == "designation" ? "designation_given"
+                                                                   : column.name);
             }
-            for (const std::string& column : resultColumns(edition)) {
+            for (const std::string& column : resultColumns(edition, strength_)) {
                 csvWriter_.writeField(column);
             }
             csvWriter_.endRecord();
@@ -72,7 +94,7 @@ class RowWriter {
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             csvWriter_.writeField(i < record.size() ? record[i] : std::string_view());
         }
-        for (const std::string& value : resultValues(answer)) {
+        for (const std::string& value : resultValues(answer, strength_)) {
             csvWriter_.writeField(value);
         }
         csvWriter_.endRecord();
@@ -90,18 +112,28 @@ class RowWriter {
 
   private:
     bool csv_;
-    const std::vector<const SplineInputName*>& columns_;
+    bool strength_;
+    const std::vector<BatchColumn>& columns_;
     std::ostringstream chunk_;
     CsvWriter csvWriter_;
     JsonWriter json_;
 };
 
-SplineRequest requestOfRow(const CsvRecord& record,
-                           const std::vector<const SplineInputName*>& columns) {
-    SplineRequest request;
+struct RowRequest {
+    SplineRequest spline;
+    StrengthRequest strength;
+};
+
+RowRequest requestOfRow(const CsvRecord& record, const std::vector<BatchColumn>& columns) {
+    RowRequest request;
     for (std::size_t i = 0; i < columns.size() && i < record.size(); ++i) {
-        if (!record[i].empty()) {  // an empty cell keeps the start value
-            request.given.push_back({columns[i], std::string(record[i])});
+        if (record[i].empty()) {
+            continue;  // an empty cell keeps the start value
+        }
+        if (columns[i].strength) {
+            request.strength.given.emplace_back(*columns[i].strength, std::string(record[i]));
+        } else {
+            request.spline.given.push_back({columns[i].spline, std::string(record[i])});
         }
     }
     return request;
@@ -124,16 +156,22 @@ int runBatch(std::istream& in, const engine::Edition& edition,
         bool anyFailed = false;
         while (reader.next(record)) {
             document::SplineDocument spline(edition, database);
-            SplineAnswer answer{spline, std::nullopt, false};
+            SplineAnswer answer{spline, std::nullopt, false, std::nullopt};
             if (record.size() != columns.size()) {
                 answer.error =
                     RequestError{RequestError::Kind::BadValue,
                                  "该行有 " + std::to_string(record.size()) + " 个字段，列名行有 " +
                                      std::to_string(columns.size()) + " 个"};
             } else {
-                answer.error =
-                    runRequest(spline, requestOfRow(record, columns), InputNaming::Column);
+                const RowRequest request = requestOfRow(record, columns);
+                answer.error = runRequest(spline, request.spline, InputNaming::Column);
                 answer.calculated = !answer.error || answer.error->calculated;
+                if (!answer.error) {
+                    StrengthAnswer strength =
+                        runStrength(spline, request.strength, InputNaming::Column);
+                    answer.error = std::move(strength.error);
+                    answer.strength = std::move(strength.strength);
+                }
             }
             anyFailed = anyFailed || answer.error.has_value();
             writer.row(record, answer);

@@ -113,12 +113,21 @@ int runSingle(const CommandOptions& options, const engine::Edition& edition,
               const document::SplineDocument::Database& database, std::ostream& out,
               std::ostream& err) {
     document::SplineDocument spline(edition, database);
-    SplineAnswer answer{spline, runRequest(spline, options.spline, InputNaming::Option), true};
+    SplineAnswer answer{spline, runRequest(spline, options.spline, InputNaming::Option), true,
+                        std::nullopt};
     if (answer.error && answer.error->kind == RequestError::Kind::BadValue) {
         err << "quillon-cli: " << answer.error->message << '\n';
         return kExitUsage;
     }
     answer.calculated = !answer.error || answer.error->calculated;
+    if (!answer.error) {
+        StrengthAnswer strength = runStrength(spline, options.strength, InputNaming::Option);
+        if (strength.error) {
+            err << "quillon-cli: " << strength.error->message << '\n';
+            return kExitUsage;
+        }
+        answer.strength = std::move(strength.strength);
+    }
     if (!answer.calculated) {  // refused before the run: nothing to show or write
         if (options.json) {
             JsonWriter json(out);

@@ -58,7 +58,7 @@ void store(CommandOptions& options, std::string_view name, std::string value) {
 // The combinations that make no sense together.
 void checkCombination(const CommandOptions& options) {
     const bool single = options.json || options.report || options.dxf || options.svg ||
-                        !options.spline.given.empty();
+                        !options.spline.given.empty() || !options.strength.given.empty();
     if (options.batch && single) {
         throw UsageError(
             "--batch 不能与单个花键的选项（参数、--json、--report、--dxf、--svg）同时给出");
@@ -80,13 +80,19 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
         const std::string name = argument.substr(0, equals);
         const auto* program = std::ranges::find(kProgramOptions, name, &OptionSpec::name);
         const SplineInputName* input = findInputByOption(name);
-        if (program == kProgramOptions.end() && input == nullptr) {
+        const auto strengthKey = name.rfind("--", 0) == 0
+                                     ? strength::fieldFromKey(std::string_view(name).substr(2))
+                                     : std::nullopt;
+        const bool isStrength = strengthKey.has_value();
+        const strength::InputField strengthField = strengthKey.value_or(strength::InputField{});
+        if (program == kProgramOptions.end() && input == nullptr && !isStrength) {
             throw UsageError("未知的选项“" + argument + "”（--help 列出全部选项）");
         }
         if (!seen.insert(name == "-h" ? "--help" : name).second) {
             throw UsageError("选项 " + name + " 给出了不止一次");
         }
-        const bool takesValue = input != nullptr || program->takes == Takes::Value;
+        const bool takesValue = isStrength ? strengthField != strength::InputField::Hardened
+                                           : input != nullptr || program->takes == Takes::Value;
         std::string value;
         if (equals != std::string::npos) {
             if (!takesValue) {
@@ -99,7 +105,9 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
             }
             value = arguments[++i];
         }
-        if (input != nullptr) {
+        if (isStrength) {
+            options.strength.given.emplace_back(strengthField, std::move(value));
+        } else if (input != nullptr) {
             options.spline.given.push_back({input, std::move(value)});
         } else {
             store(options, name, std::move(value));

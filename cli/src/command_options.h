@@ -6,6 +6,7 @@
 #include <string>
 
 #include "quillon/cli/spline_request.h"
+#include "quillon/cli/strength_request.h"
 
 namespace quillon::cli {
 
@@ -28,6 +29,7 @@ struct CommandOptions {
     std::optional<std::string> output;
     std::string format = "csv";  // of the batch: csv or jsonl
     SplineRequest spline;
+    StrengthRequest strength;
 };
 
 // Reads the arguments: "--name value" or "--name=value"; every option at most once.

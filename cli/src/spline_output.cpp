@@ -5,6 +5,7 @@
 
 #include "quillon/engine/designation.h"
 #include "quillon/engine/field_text.h"
+#include "quillon/strength/strength_text.h"
 
 namespace quillon::cli {
 namespace {
@@ -119,6 +120,67 @@ void jsonTolerance(JsonWriter& json, const document::InspectionValues& values) {
     json.endObject();
 }
 
+void jsonNumber(JsonWriter& json, const char* name, std::optional<double> value) {
+    json.key(name);
+    value ? json.number(*value) : json.null();
+}
+
+// The strength check at full precision; null where not computed.
+void jsonStrength(JsonWriter& json, const document::SplineStrength& checked) {
+    json.key("strength").beginObject();
+    json.key("method").string(strength::kMethod);
+    const auto& result = checked.check.result;
+    const auto value = [&result](double strength::StrengthResult::*member) {
+        return result ? std::optional(*result.*member) : std::nullopt;
+    };
+    jsonNumber(json, "dm", value(&strength::StrengthResult::meanDiameter));
+    jsonNumber(json, "h", value(&strength::StrengthResult::contactHeight));
+    jsonNumber(json, "Ft", value(&strength::StrengthResult::force));
+    jsonNumber(json, "p", value(&strength::StrengthResult::pressure));
+    jsonNumber(json, "p_allowed", value(&strength::StrengthResult::pAllowed));
+    json.key("p_range");
+    if (result && result->pRange) {
+        json.beginArray().number(result->pRange->low).number(result->pRange->high).endArray();
+    } else {
+        json.null();
+    }
+    jsonNumber(json, "safety", value(&strength::StrengthResult::safety));
+    jsonNumber(json, "torque_max", value(&strength::StrengthResult::torqueMax));
+    jsonNumber(json, "length_min", value(&strength::StrengthResult::lengthMin));
+    jsonNumber(json, "tau", value(&strength::StrengthResult::tau));
+    jsonNumber(json, "tau_safety", result ? result->tauSafety : std::nullopt);
+    json.key("ok");
+    result ? json.boolean(result->ok) : json.null();
+    json.key("failed").beginArray();
+    if (result) {
+        for (const strength::FailedCheck failed : result->failed) {
+            json.string(strength::checkKey(failed));
+        }
+    }
+    json.endArray();
+    if (!result) {
+        std::string why = checked.notChecked.value_or("");
+        for (const auto& problem : checked.check.problems) {
+            why += (why.empty() ? "" : "；") + problem.message;
+        }
+        json.key("not_checked").string(why);
+    }
+    json.endObject();
+}
+
+void writeToleranceText(std::ostream& out, const document::InspectionValues& values) {
+    textLine(out, "公差", shown(values.tolerance));
+    textLine(out, "W 极限尺寸 (mm)", shown(values.wLimits));
+    textLine(out, "M 极限尺寸，同报告 (mm)", shown(values.mLimits));
+    textLine(out, "M 极限尺寸，按齿形精确计算 (mm)", shown(values.mLimitsExact));
+    if (values.table) {
+        textLine(out, "基本偏差 A (µm)", engine::writeNumber(values.table->seriesDeviation));
+        textLine(out, "总公差 T (µm)", engine::writeNumber(values.table->totalTolerance));
+        textLine(out, "实际公差 TE (µm)", engine::writeNumber(values.table->actualTolerance));
+        textLine(out, "公差表行", std::to_string(values.table->row));
+    }
+}
+
 }  // namespace
 
 void writeText(std::ostream& out, const SplineAnswer& answer) {
@@ -140,18 +202,21 @@ void writeText(std::ostream& out, const SplineAnswer& answer) {
     for (const std::string& warning : values.warnings) {
         textLine(out, "测量提示", warning);
     }
-    if (!spline.edition().hasTolerances()) {
-        return;
+    if (spline.edition().hasTolerances()) {
+        writeToleranceText(out, values);
     }
-    textLine(out, "公差", shown(values.tolerance));
-    textLine(out, "W 极限尺寸 (mm)", shown(values.wLimits));
-    textLine(out, "M 极限尺寸，同报告 (mm)", shown(values.mLimits));
-    textLine(out, "M 极限尺寸，按齿形精确计算 (mm)", shown(values.mLimitsExact));
-    if (values.table) {
-        textLine(out, "基本偏差 A (µm)", engine::writeNumber(values.table->seriesDeviation));
-        textLine(out, "总公差 T (µm)", engine::writeNumber(values.table->totalTolerance));
-        textLine(out, "实际公差 TE (µm)", engine::writeNumber(values.table->actualTolerance));
-        textLine(out, "公差表行", std::to_string(values.table->row));
+    if (answer.strength) {
+        out << "强度校核\n";
+        if (answer.strength->check.result) {
+            for (const std::string& line : strength::resultLines(*answer.strength->check.result)) {
+                out << "  " << line << '\n';
+            }
+        } else {
+            out << "  不校核：" << answer.strength->notChecked.value_or("") << '\n';
+            for (const auto& problem : answer.strength->check.problems) {
+                out << "  " << problem.message << '\n';
+            }
+        }
     }
 }
 
@@ -208,10 +273,13 @@ void writeJson(JsonWriter& json, const SplineAnswer& answer, std::optional<long 
     if (tolerances) {
         jsonTolerance(json, values);
     }
+    if (answer.strength) {
+        jsonStrength(json, *answer.strength);
+    }
     json.endObject();
 }
 
-std::vector<std::string> resultColumns(const engine::Edition& edition) {
+std::vector<std::string> resultColumns(const engine::Edition& edition, bool withStrength) {
     std::vector<std::string> columns;
     for (const NamedField& named : kResultFields) {
         if (inEdition(named.field, edition)) {
@@ -223,11 +291,17 @@ std::vector<std::string> resultColumns(const engine::Edition& edition) {
         columns.insert(columns.end(), {"A", "T", "TE", "W_upper", "W_lower", "M_upper", "M_lower",
                                        "M_upper_exact", "M_lower_exact"});
     }
+    if (withStrength) {
+        columns.insert(columns.end(), {"strength_dm", "strength_h", "strength_Ft", "strength_p",
+                                       "strength_p_allowed", "strength_safety",
+                                       "strength_torque_max", "strength_length_min", "strength_tau",
+                                       "strength_tau_safety", "strength_ok"});
+    }
     columns.insert(columns.end(), {"messages", "error"});
     return columns;
 }
 
-std::vector<std::string> resultValues(const SplineAnswer& answer) {
+std::vector<std::string> resultValues(const SplineAnswer& answer, bool withStrength) {
     const document::SplineDocument& spline = answer.spline;
     std::vector<std::string> values;
     const auto add = [&values, &answer](std::string text) {
@@ -255,6 +329,28 @@ std::vector<std::string> resultValues(const SplineAnswer& answer) {
             add(pair[0]);
             add(pair[1]);
         }
+    }
+    if (withStrength) {
+        const strength::StrengthResult* result = answer.strength && answer.strength->check.result
+                                                     ? &*answer.strength->check.result
+                                                     : nullptr;
+        using Q = strength::Quantity;
+        const auto text = [result](double strength::StrengthResult::*member, Q quantity) {
+            return result ? strength::quantityText(*result.*member, quantity) : std::string();
+        };
+        values.push_back(text(&strength::StrengthResult::meanDiameter, Q::MeanDiameter));
+        values.push_back(text(&strength::StrengthResult::contactHeight, Q::ContactHeight));
+        values.push_back(text(&strength::StrengthResult::force, Q::Force));
+        values.push_back(text(&strength::StrengthResult::pressure, Q::Stress));
+        values.push_back(text(&strength::StrengthResult::pAllowed, Q::Stress));
+        values.push_back(text(&strength::StrengthResult::safety, Q::Safety));
+        values.push_back(text(&strength::StrengthResult::torqueMax, Q::Torque));
+        values.push_back(text(&strength::StrengthResult::lengthMin, Q::MinLength));
+        values.push_back(text(&strength::StrengthResult::tau, Q::Stress));
+        values.push_back(result && result->tauSafety
+                             ? strength::quantityText(*result->tauSafety, Q::Safety)
+                             : std::string());
+        values.push_back(result ? (result->ok ? "通过" : result->verdict) : std::string());
     }
     std::string messages;
     for (const std::string& message : spline.ownForm()->messages()) {

@@ -8,6 +8,7 @@
 #include "quillon/cli/json_writer.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/document/spline_document.h"
+#include "quillon/document/spline_strength.h"
 
 namespace quillon::cli {
 
@@ -16,6 +17,7 @@ struct SplineAnswer {
     const document::SplineDocument& spline;
     std::optional<RequestError> error;
     bool calculated = false;  // the request was written and calculated (no bad value)
+    std::optional<document::SplineStrength> strength;  // when strength inputs were given
 
     bool ok() const { return !error; }
 };
@@ -28,8 +30,9 @@ void writeText(std::ostream& out, const SplineAnswer& answer);
 // messages, the designation, the warnings and the tolerance values. `line` is the batch line.
 void writeJson(JsonWriter& json, const SplineAnswer& answer, std::optional<long long> line = {});
 
-// The batch's output columns after the input columns, for the edition, and one row's values.
-std::vector<std::string> resultColumns(const engine::Edition& edition);
-std::vector<std::string> resultValues(const SplineAnswer& answer);
+// The batch's output columns after the input columns, for the edition (and the strength check's
+// when the batch has strength columns), and one row's values.
+std::vector<std::string> resultColumns(const engine::Edition& edition, bool withStrength);
+std::vector<std::string> resultValues(const SplineAnswer& answer, bool withStrength);
 
 }  // namespace quillon::cli
