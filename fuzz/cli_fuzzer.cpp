@@ -32,9 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
     }
     // A batch only from standard input: a named file would be read from the disk.
-    for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == "--batch") {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--batch" && i + 1 < arguments.size()) {
             arguments[i + 1] = "-";
+        } else if (arguments[i].rfind("--batch=", 0) == 0) {
+            arguments[i] = "--batch=-";
         }
     }
     std::istringstream in(input);

@@ -187,6 +187,8 @@ int runBatch(std::istream& in, const engine::Edition& edition,
         return anyFailed ? kExitRejected : kExitOk;
     } catch (const CsvError& error) {
         err << "quillon-cli: 批量输入" << error.what() << '\n';
+    } catch (const std::ios_base::failure& failure) {  // a folder, a read error of the disk
+        err << "quillon-cli: 批量输入无法读取：" << failure.code().message() << '\n';
     } catch (const UnusableHeader& header) {
         err << "quillon-cli: 批量输入的列名行：" << header.message << '\n';
     }

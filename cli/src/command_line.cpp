@@ -160,7 +160,7 @@ int runBatchOf(const CommandOptions& options, const engine::Edition& edition,
     if (*options.batch != "-") {
         file = std::make_unique<std::ifstream>(std::filesystem::u8path(*options.batch),
                                                std::ios::binary);
-        if (!*file) {
+        if (!*file || std::filesystem::is_directory(std::filesystem::u8path(*options.batch))) {
             err << "quillon-cli: 无法读取批量输入“" << *options.batch << "”\n";
             return kExitUsage;
         }

@@ -71,6 +71,8 @@ TEST(CommandLine, ExitCodesAndWhatIsSaid) {
         {{"--z", "24", "--torque", "-5", "--length", "40"}, 2, "", "--torque："},
         {{"--z", "24", "--length", "40"}, 2, "", "强度校核需要 --torque"},
         {{"--z", "24", "--torque", "5", "--joint", "loose"}, 2, "", "--joint 的值“loose”"},
+        {{"--batch=/"}, 2, "", "无法读取批量输入“/”"},
+        {{"--batch", "/nonexistent/parts.csv"}, 2, "", "无法读取批量输入"},
         {{"--version"}, 0, "quillon-cli 1.0.0", ""},
         {{"--help"}, 0, "--designation", ""},
     };
