@@ -17,18 +17,6 @@ struct NamedField {
     Field field;
 };
 
-constexpr std::array<NamedField, 10> kInputFields = {{
-    {"z", Field::z},
-    {"m", Field::m},
-    {"alpha", Field::alpha},
-    {"ha_star", Field::haStar},
-    {"beta", Field::beta},
-    {"x", Field::x},
-    {"cn", Field::cn},
-    {"dp", Field::dp},
-    {"grade", Field::grade},
-    {"series", Field::seriesLetter},
-}};
 
 constexpr std::array<NamedField, 10> kResultFields = {{
     {"d", Field::d},
@@ -186,9 +174,9 @@ void writeToleranceText(std::ostream& out, const document::InspectionValues& val
 void writeText(std::ostream& out, const SplineAnswer& answer) {
     const document::SplineDocument& spline = answer.spline;
     const engine::Form& form = spline.form();
-    for (const NamedField& named : kInputFields) {
-        if (inEdition(named.field, spline.edition())) {
-            textLine(out, engine::fieldCaption(named.field), form.text(named.field));
+    for (const SplineInputName& input : splineInputNames()) {
+        if (input.field && inEdition(*input.field, spline.edition())) {
+            textLine(out, engine::fieldCaption(*input.field), form.text(*input.field));
         }
     }
     for (const NamedField& named : kResultFields) {
@@ -236,9 +224,9 @@ void writeJson(JsonWriter& json, const SplineAnswer& answer, std::optional<long 
     const auto kind = form.selectedKind();
     json.key("kind").string(kind == engine::SplineKind::Internal ? "hub" : "shaft");
     json.key("input").beginObject();
-    for (const NamedField& named : kInputFields) {
-        if (inEdition(named.field, spline.edition())) {
-            json.key(named.name).string(form.text(named.field));
+    for (const SplineInputName& input : splineInputNames()) {
+        if (input.field && inEdition(*input.field, spline.edition())) {
+            json.key(input.column).string(form.text(*input.field));
         }
     }
     json.endObject();
