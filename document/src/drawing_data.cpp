@@ -1,5 +1,6 @@
 #include "quillon/document/drawing_data.h"
 
+#include <cmath>
 #include <sstream>
 
 #include "quillon/cli/csv_writer.h"
@@ -25,6 +26,12 @@ std::string orNone(const std::string& text) {
 
 std::string orNone(const std::optional<std::string>& text) {
     return text ? orNone(*text) : kNone;
+}
+
+// A number the fields imply, in the window's format; a typed number too large to be one (1e999)
+// shows as none.
+std::string fixed(double value, int decimals) {
+    return std::isfinite(value) ? formatNumber(value, decimals) : kNone;
 }
 
 // "13.071 (13.047 / 13.012)": a measurement with its limits, the near deviation's first.
@@ -84,9 +91,8 @@ DrawingTable drawingData(const SplineDocument& document) {
     rows.add("基准直径", "dB",
              named.designation ? shortDecimal(named.designation->referenceDiameter, kLengthDecimals)
                                : kNone);
-    rows.add("变位系数", "x", formatNumber(shift, kShiftDecimals));
-    rows.add("变位量", "x·m",
-             formatNumber(shift * readNumber(form.text(Field::m)), kLengthDecimals));
+    rows.add("变位系数", "x", fixed(shift, kShiftDecimals));
+    rows.add("变位量", "x·m", fixed(shift * readNumber(form.text(Field::m)), kLengthDecimals));
     rows.addField("分度圆直径", "d", Field::d);
     rows.addField("基圆直径", "db", Field::db);
     rows.addField("齿顶圆直径", "da", Field::da);
@@ -101,7 +107,7 @@ DrawingTable drawingData(const SplineDocument& document) {
     rows.addField("量棒直径", "DM", Field::dp);
     rows.add("跨棒距", "M", tolerances ? exactMText(values, form) : orNone(values.M));
     if (tolerances) {
-        rows.add("注", kNone, "括号内为极限尺寸：W 同报告，M 按齿形精确计算");
+        rows.add("注", kNone, "括号内为极限：W 同报告，M 按齿形精确计算");
     }
     return rows.take();
 }

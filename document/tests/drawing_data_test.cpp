@@ -108,7 +108,7 @@ TEST(DrawingData, ShowsTheWindowAndInspectionValuesWithTheDin5480SignOfX) {
     }
 
     // Before a calculation nothing is shown; a helical spline has neither designation nor exact
-    // limits, and says why.
+    // limits, and says why; an x typed too large for a number afterwards shows as none.
     SplineDocument fresh(Edition::tolerance(), database());
     for (const auto& row : drawingData(fresh).rows) {
         EXPECT_EQ(row[2], "—") << row[0];
@@ -120,6 +120,8 @@ TEST(DrawingData, ShowsTheWindowAndInspectionValuesWithTheDin5480SignOfX) {
     EXPECT_EQ(helical["标记"], fresh.designation().reason);
     EXPECT_EQ(helical["dB"], "—");
     EXPECT_EQ(helical["M"], fresh.form().text(Field::M) + " (斜齿花键无精确极限)");
+    fresh.setText(Field::x, "1e999");
+    EXPECT_EQ(valuesBySymbol(drawingData(fresh))["x·m"], "—");
 }
 
 TEST(DrawingData, CsvAndDxfReadBackCellForCell) {

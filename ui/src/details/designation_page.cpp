@@ -74,9 +74,10 @@ DesignationPage::DesignationPage(const document::SplineDocument& document, Apply
     const QString candidatesCaption = QStringLiteral("候选尺寸");
     candidateList_ = new QListWidget;
     nameControl(*candidateList_, "designationCandidates", candidatesCaption);
-    candidateList_->setMaximumHeight(3 * candidateList_->fontMetrics().height() + 8);
     applyCandidateButton_ = makeButton("applyCandidate", QStringLiteral("应用所选"));
     candidateRow_ = new QWidget;
+    // As wide as the input above it, as high as its entries.
+    candidateRow_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     auto* candidateLayout = new QHBoxLayout(candidateRow_);
     candidateLayout->setContentsMargins(0, 0, 0, 0);
     candidateLayout->addWidget(candidateList_, 1);
@@ -171,6 +172,9 @@ void DesignationPage::showCandidates(std::vector<SplineDesignation> candidates) 
         candidateList_->addItem(candidateText(candidate));
     }
     candidateList_->setCurrentRow(candidates_.empty() ? -1 : 0);
+    candidateList_->setFixedHeight(candidateList_->sizeHintForRow(0) *
+                                       static_cast<int>(candidates_.size()) +
+                                   2 * candidateList_->frameWidth());
     rows_->setRowVisible(candidateRow_, !candidates_.empty());
 }
 

@@ -52,8 +52,10 @@ DrawingDataPage::DrawingDataPage(const document::SplineDocument& document, Messa
         {QStringLiteral("名称"), QStringLiteral("代号"), QStringLiteral("数值")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Rows as high as their text, so that the whole table fits the page.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->hide();
-    table_->setWordWrap(false);
+    table_->setWordWrap(true);  // the closing note takes two lines on a narrow page
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setStretchLastSection(true);

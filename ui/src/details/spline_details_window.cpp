@@ -19,7 +19,9 @@ namespace {
 
 constexpr int kGapToMainWindow = 8;  // pixels between the two windows
 constexpr QSize kProfileSize(720, 560);
-constexpr QSize kDrawingDataSize(480, 560);  // the table's rows without a scroll bar
+// The table's rows without a scroll bar, narrow enough to stand beside the main window on a
+// screen 1280 pixels wide.
+constexpr QSize kDrawingDataSize(410, 520);
 
 }  // namespace
 
