@@ -19,13 +19,13 @@ std::string drawingTitle(const ProfileInput& in) {
 }
 
 std::string profileDrawing(const ProfileInput& in, const ToothForm& form, DrawingFormat format,
-                           std::string_view creator) {
+                           std::string_view creator, const DrawingTable& table) {
     const std::vector<double> circles = {in.d, 2 * form.baseRadius, in.da, in.df};
     const std::string title = drawingTitle(in);
     if (format == DrawingFormat::Svg) {
         return svgDrawing(flattenContour(form), circles, title, std::string(creator));
     }
-    return dxfDrawing(flattenContour(form), circles, std::string(creator) + " — " + title);
+    return dxfDrawing(flattenContour(form), circles, std::string(creator) + " — " + title, table);
 }
 
 }  // namespace quillon::document

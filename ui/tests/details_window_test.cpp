@@ -2,11 +2,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include "drawing_data_page.h"
+#include "quillon/document/drawing_data.h"
 
 #include "quillon/version.h"
 #include "tests.h"
@@ -94,8 +101,16 @@ void DetailsWindowTest::appliesDesignationsInBothEditions_data() {
         << true << "W 10 x 0,8 x 11 x 7h" << QStringList{"11", "0.8", "0.2", "1.3856", "false"}
         << "已应用：DIN 5480 - W 10 x 0.8 x 30 x 11（简化版不计公差，未采用 7h）";
     QTest::newRow("no designation")
-        << false << "W 120 x 3" << QStringList{"0", "1.25", "0", "2.165", "false"}
-        << "无法识别的标记：W 120 x 3";
+        << false << "W 120" << QStringList{"0", "1.25", "0", "2.165", "false"}
+        << "无法识别的标记：W 120";
+    QTest::newRow("the one size of dB and m")
+        << false << "W 26.375 x 1.25" << QStringList{"20", "1.25", "0.00000", "2.165", "false"}
+        << "已应用：DIN 5480 - W 26.375 x 1.25 x 30 x 20（标记未给齿数，按 DIN 5480 尺寸取 z = "
+           "20）";
+    QTest::newRow("no size of dB and m")
+        << true << "W 1 x 3" << QStringList{"0", "1.25", "0", "2.165", "false"}
+        << "无法识别的标记：W 1 x 3（没有齿数 z 能使这一尺寸成为 DIN 5480 标准尺寸（变位系数 x 在 "
+           "-0.05 至 +0.45 之间），请给出齿数）";
     QTest::newRow("series not in the tables")
         << false << "W 120 x 3 x 38 x 8j" << QStringList{"0", "1.25", "0", "2.165", "false"}
         << "无法识别的标记：8j（公差表中没有基本偏差 j）";
@@ -120,6 +135,88 @@ void DetailsWindowTest::appliesDesignationsInBothEditions() {
                           kindHub}),
              fields);
     QCOMPARE(details->findChild<QWidget*>("inspTolerance") == nullptr, lite);
+}
+
+void DetailsWindowTest::offersBothSizesWhenTheDesignationGivesNoTeeth() {
+    driver_ = std::make_unique<WindowDriver>(WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    chooseFromMenu(w, "花键标记…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    auto* list = details->findChild<QListWidget*>("designationCandidates");
+    QVERIFY(!list->isVisibleTo(details));
+    auto* input = details->findChild<QLineEdit*>("designationInput");
+    input->setText("W 120 x 3");
+    QTest::keyClick(input, Qt::Key_Return);
+    QVERIFY(list->isVisibleTo(details));
+    QCOMPARE(accessible(list)->text(QAccessible::Name), "候选尺寸");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), "z = 38，x = +0.45");
+    QCOMPARE(list->item(1)->text(), "z = 39，x = -0.05");
+    QVERIFY(details->findChild<QLabel*>("designationStatus")->text().contains("只列出其中之一"));
+    QCOMPARE(w.text("Text1"), "0");  // nothing applied before the pick
+
+    list->setCurrentRow(1);
+    press(accessible(details->findChild<QWidget*>("applyCandidate")));
+    QTRY_COMPARE(w.text("Text1"), "39");
+    QCOMPARE(w.text("Text4"), "-0.05000");
+    QCOMPARE(details->findChild<QLabel*>("designationStatus")->text(),
+             "已应用：DIN 5480 - W 120 x 3 x 30 x 39（所选候选尺寸 z = 39）");
+    auto* notes = details->findChild<QLabel*>("designationNotes");
+    QTRY_COMPARE(textOf(details, "designationText"), "DIN 5480 - W 120 x 3 x 30 x 39 x 9h");
+    QVERIFY(!notes->isVisibleTo(details));  // a standard size
+
+    // The current spline off the standard sizes: the notes say how, in words.
+    w.type("Text1", "20");
+    w.type("Text4", "0.6");
+    QTRY_VERIFY(notes->isVisibleTo(details));
+    QCOMPARE(notes->text(),
+             "变位系数 x = 0.6 不在 -0.05 至 +0.45 之间，不是 DIN 5480 的标准尺寸\n"
+             "参考直径 dB = 66.9 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数");
+    QVERIFY(notes->accessibleName().isEmpty());
+}
+
+void DetailsWindowTest::showsTheDrawingDataLiveAndCopiesIt() {
+    driver_ = std::make_unique<WindowDriver>(WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    chooseFromMenu(w, "参数表…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    QCOMPARE(details->findChild<QTabWidget*>("detailTabs")->currentWidget()->objectName(),
+             "drawingDataPage");
+    auto* table = details->findChild<QTableWidget*>("drawingDataTable");
+    QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(table->item(1, 2)->text(), "—");  // before a calculation
+
+    w.type("Text1", "20");
+    w.calculate();
+    const geometry::DrawingTable expected = document::drawingData(w.window->document());
+    QTRY_COMPARE(table->item(1, 2)->text(), "20");
+    QCOMPARE(table->rowCount(), static_cast<int>(expected.rows.size()));
+    // What a screen reader reads of each cell is the table's text.
+    QAccessibleTableInterface* cells = accessible(table)->tableInterface();
+    QCOMPARE(accessible(table)->text(QAccessible::Name), "参数表");
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            QCOMPARE(cells->cellAt(row, column)->text(QAccessible::Name),
+                     QString::fromStdString(expected.rows[static_cast<std::size_t>(row)][column]));
+        }
+    }
+    press(accessible(details->findChild<QWidget*>("copyDrawingData")));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(document::drawingDataTsv(expected)));
+
+    // The export writes the document's CSV; a folder cannot be replaced, and the box says so.
+    auto* page = dynamic_cast<DrawingDataPage*>(table->parentWidget());
+    QTemporaryDir folder;
+    QString target = folder.filePath("参数表.csv");
+    page->setSaveFileChooser([&target](const QString&, const QString&) { return target; });
+    QTest::mouseClick(details->findChild<QWidget*>("exportDrawingDataCsv"), Qt::LeftButton);
+    QFile csv(target);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll().toStdString(), document::drawingDataCsv(expected));
+    target = folder.path();
+    QTest::mouseClick(details->findChild<QWidget*>("exportDrawingDataCsv"), Qt::LeftButton);
+    QCOMPARE(w.messages.size(), 1);
+    QVERIFY(w.messages.front().startsWith("参数表文件"));
 }
 
 void DetailsWindowTest::followsTheMainWindowLive() {
@@ -171,9 +268,9 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     for (const QAction* entry : entries) {
         names << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
-    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "-", "复制结果", "-",
-                                 "关于 quillon…"}));
-    entries.at(4)->trigger();
+    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "参数表…", "-", "复制结果",
+                                 "-", "关于 quillon…"}));
+    entries.at(5)->trigger();
 
     const QString copied = QGuiApplication::clipboard()->text();
     const std::vector<std::string> report = w.window->document().reportLines();
@@ -187,7 +284,7 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     QTest::keyClick(w.window.get(), Qt::Key_Space, Qt::AltModifier);
     QTRY_VERIFY(shownMenu() != nullptr);
-    shownMenu()->actions().at(6)->trigger();
+    shownMenu()->actions().at(7)->trigger();
     auto* about = w.window->findChild<QMessageBox*>("aboutBox");
     QTRY_VERIFY(about != nullptr && about->isVisible());
     QVERIFY(about->text().contains(QStringLiteral("版本 ") + QString::fromUtf8(kVersion)));

@@ -111,6 +111,8 @@ class DetailsWindowTest final : public QObject {
     void appliesADesignationThroughTheAccessibilityInterface();
     void appliesDesignationsInBothEditions_data();
     void appliesDesignationsInBothEditions();
+    void offersBothSizesWhenTheDesignationGivesNoTeeth();
+    void showsTheDrawingDataLiveAndCopiesIt();
     void followsTheMainWindowLive();
     void copiesTheReportHeadedByTheDesignation_data();
     void copiesTheReportHeadedByTheDesignation();

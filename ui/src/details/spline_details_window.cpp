@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "designation_page.h"
+#include "drawing_data_page.h"
 #include "inspection_page.h"
 #include "profile_page.h"
 #include "quillon/ui/din5480.h"
@@ -18,6 +19,9 @@ namespace {
 
 constexpr int kGapToMainWindow = 8;  // pixels between the two windows
 constexpr QSize kProfileSize(720, 560);
+// The table's rows without a scroll bar, narrow enough to stand beside the main window on a
+// screen 1280 pixels wide.
+constexpr QSize kDrawingDataSize(410, 520);
 
 }  // namespace
 
@@ -37,22 +41,19 @@ SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
     designation_ = new DesignationPage(spline, [this](const SplineDesignation& designation) {
         window_.applyDesignation(designation);
     });
+    drawingData_ =
+        new DrawingDataPage(spline, [this](const QString& text) { window_.showMessage(text); });
     tabs_->addTab(profile_, QStringLiteral("齿形"));
     tabs_->addTab(inspection_, QStringLiteral("检测尺寸"));
     tabs_->addTab(designation_, QStringLiteral("花键标记"));
+    tabs_->addTab(drawingData_, QStringLiteral("参数表"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(380, 340);
 }
 
 void SplineDetailsWindow::showProfilePage() {
-    // The drawing wants more room than the tables; a window that grows is placed anew, so that it
-    // stays on the screen.
-    const QSize grown = size().expandedTo(kProfileSize);
-    if (grown != size()) {
-        resize(grown);
-        placed_ = false;
-    }
+    growTo(kProfileSize);
     showPage(profile_);
 }
 
@@ -62,6 +63,21 @@ void SplineDetailsWindow::showInspectionPage() {
 
 void SplineDetailsWindow::showDesignationPage() {
     showPage(designation_);
+}
+
+void SplineDetailsWindow::showDrawingDataPage() {
+    growTo(kDrawingDataSize);
+    showPage(drawingData_);
+}
+
+// The drawing and the data table want more room than the other pages; a window that grows is
+// placed anew, so that it stays on the screen.
+void SplineDetailsWindow::growTo(QSize wanted) {
+    const QSize grown = size().expandedTo(wanted);
+    if (grown != size()) {
+        resize(grown);
+        placed_ = false;
+    }
 }
 
 void SplineDetailsWindow::showPage(QWidget* page) {
@@ -96,6 +112,7 @@ void SplineDetailsWindow::refresh() {
     profile_->refresh();
     inspection_->refresh();
     designation_->refresh();
+    drawingData_->refresh();
 }
 
 // To the right of the main window where the screen has room, else to its left, else as near to

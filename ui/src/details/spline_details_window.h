@@ -8,6 +8,7 @@ namespace quillon::ui {
 
 class DIN5480;
 class DesignationPage;
+class DrawingDataPage;
 class InspectionPage;
 class ProfilePage;
 
@@ -24,6 +25,7 @@ class SplineDetailsWindow final : public QWidget {
     void showProfilePage();
     void showInspectionPage();
     void showDesignationPage();
+    void showDrawingDataPage();
 
     // Call on every change of the main window; the pages follow once the current event is done,
     // so that a calculation writing many fields refreshes them once.
@@ -34,6 +36,7 @@ class SplineDetailsWindow final : public QWidget {
 
   private:
     void showPage(QWidget* page);
+    void growTo(QSize wanted);
     void refresh();
     void placeBesideMainWindow();
 
@@ -42,6 +45,7 @@ class SplineDetailsWindow final : public QWidget {
     ProfilePage* profile_;
     InspectionPage* inspection_;
     DesignationPage* designation_;
+    DrawingDataPage* drawingData_;
     bool refreshPending_ = false;
     bool placed_ = false;
 };

@@ -24,6 +24,7 @@ WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {
     menu_->addAction(QStringLiteral("检测尺寸…"), this, [this] { details().showInspectionPage(); });
     menu_->addAction(QStringLiteral("花键标记…"), this,
                      [this] { details().showDesignationPage(); });
+    menu_->addAction(QStringLiteral("参数表…"), this, [this] { details().showDrawingDataPage(); });
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("复制结果"), this, &WindowMenu::copyResults);
     menu_->addSeparator();

@@ -15,6 +15,7 @@
 #include "details_rows.h"
 #include "profile_scene.h"
 #include "profile_view.h"
+#include "quillon/document/drawing_data.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/report/report_file.h"
@@ -115,8 +116,10 @@ void ProfilePage::exportDrawing(document::DrawingFormat format) {
         return;  // cancelled
     }
     lastFolder_ = QFileInfo(chosen).absolutePath();
+    // The DXF carries the data table beside the profile; the SVG draws the profile alone.
     const QByteArray bytes = QByteArray::fromStdString(
-        document::profileDrawing(*profile_.input, *profile_.design.form, format, creator()));
+        document::profileDrawing(*profile_.input, *profile_.design.form, format, creator(),
+                                 document::drawingData(document_)));
     if (const auto failure = report::replaceFile(chosen, bytes, QStringLiteral("齿形文件"))) {
         showMessage_(*failure);
     }

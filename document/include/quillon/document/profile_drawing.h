@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "quillon/geometry/drawing_table.h"
 #include "quillon/geometry/profile_input.h"
 #include "quillon/geometry/tooth_form.h"
 
@@ -15,8 +16,10 @@ std::string drawingTitle(const geometry::ProfileInput& input);
 
 // The closed contour and the circles d, db, da and df, true to size: an SVG drawing (see
 // svgDrawing) with the title and `creator` (program and version) as its title and description, or
-// a DXF drawing (see dxfDrawing) headed by "creator — title". The text of the file.
+// a DXF drawing (see dxfDrawing) headed by "creator — title", with `table` (see drawingData)
+// beside the profile. The SVG has no table. The text of the file.
 std::string profileDrawing(const geometry::ProfileInput& input, const geometry::ToothForm& form,
-                           DrawingFormat format, std::string_view creator);
+                           DrawingFormat format, std::string_view creator,
+                           const geometry::DrawingTable& table = {});
 
 }  // namespace quillon::document

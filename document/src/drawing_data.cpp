@@ -1,0 +1,139 @@
+#include "quillon/document/drawing_data.h"
+
+#include <cmath>
+#include <sstream>
+
+#include "quillon/cli/csv_writer.h"
+#include "quillon/document/spline_document.h"
+#include "quillon/engine/designation.h"
+#include "quillon/engine/field_text.h"
+
+using namespace quillon::engine;
+using namespace quillon::geometry;
+
+namespace quillon::document {
+namespace {
+
+constexpr char kNone[] = "—";
+constexpr std::array<const char*, 3> kHeader = {"名称", "代号", "数值"};
+// The window writes x to five decimals, lengths to three.
+constexpr int kShiftDecimals = 5;
+constexpr int kLengthDecimals = 3;
+
+std::string orNone(const std::string& text) {
+    return text.empty() ? kNone : text;
+}
+
+std::string orNone(const std::optional<std::string>& text) {
+    return text ? orNone(*text) : kNone;
+}
+
+// A number the fields imply, in the window's format; a typed number too large to be one (1e999)
+// shows as none.
+std::string fixed(double value, int decimals) {
+    return std::isfinite(value) ? formatNumber(value, decimals) : kNone;
+}
+
+// "13.071 (13.047 / 13.012)": a measurement with its limits, the near deviation's first.
+std::string withLimits(const std::string& value, const report::LimitTexts& limits) {
+    return value + " (" + limits.nearLimit + " / " + limits.farLimit + ")";
+}
+
+class TableBuilder {
+  public:
+    TableBuilder(const SplineDocument& document, bool calculated)
+        : form_(document.form()), calculated_(calculated) {}
+
+    void add(const char* name, const char* symbol, const std::string& value) {
+        table_.rows.push_back({name, symbol, calculated_ ? orNone(value) : kNone});
+    }
+    void addField(const char* name, const char* symbol, Field field) {
+        add(name, symbol, form_.text(field));
+    }
+    DrawingTable take() { return std::move(table_); }
+
+  private:
+    const Form& form_;
+    bool calculated_;
+    DrawingTable table_;
+};
+
+std::string exactMText(const InspectionValues& values, const Form& form) {
+    if (!values.M) {
+        return kNone;
+    }
+    if (values.mLimitsExact) {
+        return withLimits(*values.M, *values.mLimitsExact);
+    }
+    // The limits through the involute exist for straight splines with a sound profile only.
+    return *values.M + (readNumber(form.text(Field::beta)) != 0 ? " (斜齿花键无精确极限)"
+                                                                : " (无法按齿形计算极限)");
+}
+
+}  // namespace
+
+DrawingTable drawingData(const SplineDocument& document) {
+    const Form& form = document.form();
+    const SplineProfile profile = document.profile();
+    const InspectionValues values = document.inspection(profile);
+    const FormDesignation named = document.designation();
+    const bool tolerances = document.edition().hasTolerances();
+    // The window's x is positive towards the centre for a hub; DIN 5480 counts it outwards.
+    const double sign = profile.input ? kindSign(profile.input->kind) : 1.0;
+    const double shift = sign * readNumber(form.text(Field::x));
+
+    TableBuilder rows(document, profile.calculated);
+    rows.add("标记", kNone,
+             named.designation ? printDesignation(*named.designation) : named.reason);
+    rows.addField("齿数", "z", Field::z);
+    rows.addField("模数", "m", Field::m);
+    rows.addField("压力角", "α", Field::alpha);
+    rows.add("基准直径", "dB",
+             named.designation ? shortDecimal(named.designation->referenceDiameter, kLengthDecimals)
+                               : kNone);
+    rows.add("变位系数", "x", fixed(shift, kShiftDecimals));
+    rows.add("变位量", "x·m", fixed(shift * readNumber(form.text(Field::m)), kLengthDecimals));
+    rows.addField("分度圆直径", "d", Field::d);
+    rows.addField("基圆直径", "db", Field::db);
+    rows.addField("齿顶圆直径", "da", Field::da);
+    rows.addField("齿根圆直径", "df", Field::df);
+    if (tolerances) {
+        rows.add("公差", kNone, orNone(values.tolerance));
+    }
+    rows.add("跨齿数", "k", orNone(values.k));
+    rows.add("公法线长度", "W",
+             tolerances && values.W && values.wLimits ? withLimits(*values.W, *values.wLimits)
+                                                      : orNone(values.W));
+    rows.addField("量棒直径", "DM", Field::dp);
+    rows.add("跨棒距", "M", tolerances ? exactMText(values, form) : orNone(values.M));
+    if (tolerances) {
+        rows.add("注", kNone, "括号内为极限：W 同报告，M 按齿形精确计算");
+    }
+    return rows.take();
+}
+
+std::string drawingDataCsv(const DrawingTable& table) {
+    std::ostringstream out;
+    cli::CsvWriter::writeByteOrderMark(out);
+    cli::CsvWriter csv(out);
+    csv.writeRecord({kHeader[0], kHeader[1], kHeader[2]});
+    for (const auto& row : table.rows) {
+        csv.writeRecord({row[0], row[1], row[2]});
+    }
+    return out.str();
+}
+
+std::string drawingDataTsv(const DrawingTable& table) {
+    std::string text;
+    const auto line = [&text](const auto& cells) {
+        text.append(cells[0]).append("\t").append(cells[1]).append("\t").append(cells[2]);
+        text += '\n';
+    };
+    line(kHeader);
+    for (const auto& row : table.rows) {
+        line(row);
+    }
+    return text;
+}
+
+}  // namespace quillon::document
