@@ -10,6 +10,7 @@
 #include "inspection_page.h"
 #include "profile_page.h"
 #include "quillon/ui/din5480.h"
+#include "strength_page.h"
 
 using namespace quillon::engine;
 
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kGapToMainWindow = 8;  // pixels between the two windows
 constexpr QSize kProfileSize(720, 560);
+constexpr QSize kStrengthSize(520, 720);
 
 }  // namespace
 
@@ -40,19 +42,15 @@ SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
     tabs_->addTab(profile_, QStringLiteral("齿形"));
     tabs_->addTab(inspection_, QStringLiteral("检测尺寸"));
     tabs_->addTab(designation_, QStringLiteral("花键标记"));
+    strength_ = new StrengthPage(spline);
+    tabs_->addTab(strength_, QStringLiteral("强度校核"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(380, 340);
 }
 
 void SplineDetailsWindow::showProfilePage() {
-    // The drawing wants more room than the tables; a window that grows is placed anew, so that it
-    // stays on the screen.
-    const QSize grown = size().expandedTo(kProfileSize);
-    if (grown != size()) {
-        resize(grown);
-        placed_ = false;
-    }
+    growTo(kProfileSize);  // the drawing wants more room than the tables
     showPage(profile_);
 }
 
@@ -62,6 +60,20 @@ void SplineDetailsWindow::showInspectionPage() {
 
 void SplineDetailsWindow::showDesignationPage() {
     showPage(designation_);
+}
+
+void SplineDetailsWindow::showStrengthPage() {
+    growTo(kStrengthSize);  // inputs and results one under the other
+    showPage(strength_);
+}
+
+// A window that grows is placed anew, so that it stays on the screen.
+void SplineDetailsWindow::growTo(QSize wanted) {
+    const QSize grown = size().expandedTo(wanted);
+    if (grown != size()) {
+        resize(grown);
+        placed_ = false;
+    }
 }
 
 void SplineDetailsWindow::showPage(QWidget* page) {
@@ -96,6 +108,7 @@ void SplineDetailsWindow::refresh() {
     profile_->refresh();
     inspection_->refresh();
     designation_->refresh();
+    strength_->refresh();
 }
 
 // To the right of the main window where the screen has room, else to its left, else as near to

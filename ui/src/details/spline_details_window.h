@@ -10,6 +10,7 @@ class DIN5480;
 class DesignationPage;
 class InspectionPage;
 class ProfilePage;
+class StrengthPage;
 
 // The companion window "花键详情" of one main window: a tab per page, each showing the main
 // window's current state. Made on first use from the window menu; a child window of the main
@@ -24,6 +25,9 @@ class SplineDetailsWindow final : public QWidget {
     void showProfilePage();
     void showInspectionPage();
     void showDesignationPage();
+    void showStrengthPage();
+
+    const StrengthPage& strengthPage() const { return *strength_; }
 
     // Call on every change of the main window; the pages follow once the current event is done,
     // so that a calculation writing many fields refreshes them once.
@@ -36,12 +40,14 @@ class SplineDetailsWindow final : public QWidget {
     void showPage(QWidget* page);
     void refresh();
     void placeBesideMainWindow();
+    void growTo(QSize wanted);
 
     DIN5480& window_;
     QTabWidget* tabs_;
     ProfilePage* profile_;
     InspectionPage* inspection_;
     DesignationPage* designation_;
+    StrengthPage* strength_;
     bool refreshPending_ = false;
     bool placed_ = false;
 };
