@@ -171,9 +171,9 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     for (const QAction* entry : entries) {
         names << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
-    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "-", "复制结果", "-",
-                                 "关于 quillon…"}));
-    entries.at(4)->trigger();
+    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "强度校核…", "-", "复制结果",
+                                 "-", "关于 quillon…"}));
+    entries.at(5)->trigger();
 
     const QString copied = QGuiApplication::clipboard()->text();
     const std::vector<std::string> report = w.window->document().reportLines();
@@ -187,7 +187,7 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     QTest::keyClick(w.window.get(), Qt::Key_Space, Qt::AltModifier);
     QTRY_VERIFY(shownMenu() != nullptr);
-    shownMenu()->actions().at(6)->trigger();
+    shownMenu()->actions().at(7)->trigger();
     auto* about = w.window->findChild<QMessageBox*>("aboutBox");
     QTRY_VERIFY(about != nullptr && about->isVisible());
     QVERIFY(about->text().contains(QStringLiteral("版本 ") + QString::fromUtf8(kVersion)));
