@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kGapToMainWindow = 8;  // pixels between the two windows
 constexpr QSize kProfileSize(720, 560);
-constexpr QSize kStrengthSize(520, 720);
+constexpr QSize kStrengthSize(820, 600);
 
 }  // namespace
 
@@ -63,7 +63,7 @@ void SplineDetailsWindow::showDesignationPage() {
 }
 
 void SplineDetailsWindow::showStrengthPage() {
-    growTo(kStrengthSize);  // inputs and results one under the other
+    growTo(kStrengthSize);  // inputs and results side by side
     showPage(strength_);
 }
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -71,24 +72,29 @@ StrengthPage::StrengthPage(const document::SplineDocument& document, QWidget* pa
     : QWidget(parent), document_(document) {
     setObjectName(QStringLiteral("strengthPage"));
     auto* content = new QWidget;
-    auto* column = new QVBoxLayout(content);
+    auto* page = new QVBoxLayout(content);
     auto* method = messageLabel("strengthMethod", false);
     method->setText(QStringLiteral("计算方法：") + text(kMethod));
-    column->addWidget(method);
+    page->addWidget(method);
 
+    // Inputs on the left, what they give on the right, so that both are seen at once.
+    auto* columns = new QHBoxLayout;
+    page->addLayout(columns, 1);
     auto* inputBox = new QGroupBox(QStringLiteral("输入"));
     auto* inputRows = new QFormLayout(inputBox);
     addInputs(*inputRows);
-    column->addWidget(inputBox);
-    message_ = messageLabel("strengthMessage", false);
-    column->addWidget(message_);
+    columns->addWidget(inputBox, 1, Qt::AlignTop);
 
+    auto* right = new QVBoxLayout;
+    columns->addLayout(right, 1);
+    message_ = messageLabel("strengthMessage", false);
+    right->addWidget(message_);
     auto* resultBox = new QGroupBox(QStringLiteral("结果"));
     auto* resultRows = new QFormLayout(resultBox);
     addResults(*resultRows);
-    column->addWidget(resultBox);
-    column->addWidget(noteLabel("strengthFormulas", kFormulas));
-    column->addStretch();
+    right->addWidget(resultBox);
+    right->addWidget(noteLabel("strengthFormulas", kFormulas));
+    right->addStretch();
 
     // The page is taller than the window is wanted to be.
     auto* scroll = new QScrollArea;
@@ -148,7 +154,7 @@ void StrengthPage::addInputs(QFormLayout& rows) {
 
     pAllowed_ = addNumberRow(rows, InputField::PAllowed, "strengthAllowed", QStringLiteral("MPa"));
     pAllowedNote_ = noteLabel("strengthAllowedNote", text(kNoPermissiblePressureNote));
-    rows.addRow(QString(), pAllowedNote_);
+    rows.addRow(nullptr, pAllowedNote_);
     addNumberRow(rows, InputField::Bore, "strengthBore", QStringLiteral("mm"), QStringLiteral("0"));
     addNumberRow(rows, InputField::Yield, "strengthYield", QStringLiteral("MPa"))
         ->setPlaceholderText(QStringLiteral("不填则不校核扭转"));
@@ -182,24 +188,24 @@ QLineEdit* StrengthPage::addNumberRow(QFormLayout& rows, InputField field, const
     return edit;
 }
 
-// The control with its message under it, in the same cell: the message stays beside the field
-// it is about.
+// The message takes the row under its control, in the field column: it stands beside the field it
+// is about. (A row of its own rather than a box in the field's cell, so that the form gives a
+// wrapped message its full height.)
 void StrengthPage::addRow(QFormLayout& rows, InputField field, QWidget* control, const char* name,
                           const QString& caption) {
     nameControl(*control, name, caption);
-    QLabel* message = messageLabel((QByteArray(name) + "Message").constData(), true);
-    message->hide();
-    auto* cell = new QVBoxLayout;
-    cell->setSpacing(2);
-    cell->addWidget(control);
-    cell->addWidget(message);
     if (qobject_cast<QCheckBox*>(control) != nullptr) {
-        rows.addRow(QString(), cell);  // the box says its caption itself
+        rows.addRow(nullptr, control);  // the box says its caption itself
     } else {
         auto* label = new QLabel(caption);
         label->setBuddy(control);
-        rows.addRow(label, cell);
+        rows.addRow(label, control);
     }
+    QLabel* message = messageLabel((QByteArray(name) + "Message").constData(), true);
+    message->setAlignment(Qt::AlignLeft |
+                          Qt::AlignTop);  // against its field, whatever the row's height
+    message->hide();
+    rows.addRow(nullptr, message);
     inputs_[indexOf(field)] = {control, message};
 }
 
