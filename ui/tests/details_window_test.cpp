@@ -268,9 +268,9 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     for (const QAction* entry : entries) {
         names << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
-    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "参数表…", "-", "复制结果",
-                                 "-", "关于 quillon…"}));
-    entries.at(5)->trigger();
+    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "参数表…", "强度校核…", "-",
+                                 "复制结果", "-", "关于 quillon…"}));
+    entries.at(names.indexOf("复制结果"))->trigger();
 
     const QString copied = QGuiApplication::clipboard()->text();
     const std::vector<std::string> report = w.window->document().reportLines();
@@ -284,12 +284,107 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     QTest::keyClick(w.window.get(), Qt::Key_Space, Qt::AltModifier);
     QTRY_VERIFY(shownMenu() != nullptr);
-    shownMenu()->actions().at(7)->trigger();
+    shownMenu()->actions().last()->trigger();  // "关于 quillon…"
     auto* about = w.window->findChild<QMessageBox*>("aboutBox");
     QTRY_VERIFY(about != nullptr && about->isVisible());
     QVERIFY(about->text().contains(QStringLiteral("版本 ") + QString::fromUtf8(kVersion)));
     QVERIFY(about->text().contains("GPL-3.0-or-later"));
     about->close();
+}
+
+void DetailsWindowTest::checksTheStrengthOfTheExample() {
+    driver_ = std::make_unique<WindowDriver>(WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    chooseFromMenu(w, "花键标记…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    auto* designation = details->findChild<QLineEdit*>("designationInput");
+    designation->setText("DIN 5480 - W 50 x 2 x 30 x 24");
+    QTest::keyClick(designation, Qt::Key_Return);
+    chooseFromMenu(w, "强度校核…");
+    QCOMPARE(details->findChild<QTabWidget*>("detailTabs")->currentWidget()->objectName(),
+             "strengthPage");
+    const auto field = [details](const char* name) {
+        return details->findChild<QLineEdit*>(QString::fromUtf8(name));
+    };
+    const auto typeInto = [&field](const char* name, const QString& text) {
+        QLineEdit* edit = field(name);
+        edit->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(edit, text);
+        }
+    };
+    auto* message = details->findChild<QLabel*>("strengthMessage");
+    auto* verdict = details->findChild<QLabel*>("strengthVerdict");
+    QVERIFY(message->text().contains("转矩 T"));  // a hint, no result before a load is given
+    QCOMPARE(verdict->text(), "—");
+    QCOMPARE(field("strengthAllowed")->placeholderText(), "60（表值 60–100）");
+
+    typeInto("strengthTorque", "500");
+    typeInto("strengthLength", "40");
+    typeInto("strengthAllowed", "100");
+    // dm = (49.6 + 46)/2, h' = (49.6 − 46)/2, Ft = 2000·500/47.8, p = Ft/(24·1.8·40·0.75),
+    // τ = 16000·500/(π·df1³) with the shaft's root df1 = 45.6. S = 100/16.142 = 6.195 reads 6.19:
+    // from the unrounded p, not 100/16.1.
+    const QList<std::pair<const char*, QString>> results = {
+        {"strengthDm", "47.800"},      {"strengthHeight", "1.800"}, {"strengthForce", "20921"},
+        {"strengthPressure", "16.1"},  {"strengthSafety", "6.19"},  {"strengthTorqueMax", "3097.4"},
+        {"strengthLengthMin", "6.46"}, {"strengthTau", "26.9"},
+    };
+    for (const auto& [name, value] : results) {
+        QCOMPARE(field(name)->text(), value);
+    }
+    QVERIFY(message->isHidden());
+    QCOMPARE(verdict->text(), "通过");
+    QCOMPARE(accessible(verdict)->text(QAccessible::Name), "通过");
+    QCOMPARE(accessible(field("strengthSafety"))->text(QAccessible::Name), "挤压安全系数 S");
+
+    chooseFromMenu(w, "复制结果");
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY(copied.startsWith("DIN 5480 - W 50 x 2 x 30 x 24"));
+    QVERIFY(copied.contains("\n齿面平均挤压应力 p = 16.1 MPa\n"));
+    QVERIFY(copied.contains("\n挤压安全系数 S = 6.19\n"));
+    QVERIFY(copied.endsWith("\n结论：通过\n"));
+
+    // A bad input is named beside its field (in the field's own cell, right under it), and no
+    // result is shown while it stands.
+    struct BadInput {
+        const char* field;
+        QString text;
+        const char* messageLabel;
+        QString message;
+    };
+    const QList<BadInput> badInputs = {
+        {"strengthLength", "abc", "strengthLengthMessage", "接合长度 l：“abc”不是有效的数值。"},
+        {"strengthLength", "", "strengthLengthMessage", "请输入接合长度 l。"},
+        {"strengthLoadShare", "0.3", "strengthLoadShareMessage",
+         "承载齿比例 φ 必须在 0.5 到 1 之间。"},
+        {"strengthChamferHub", "1.8", "strengthChamferHubMessage", "倒角过大"},
+        {"strengthTorque", "1e306", "strengthMessage", "输入的数值过大或过小"},
+    };
+    for (const BadInput& bad : badInputs) {
+        const QString before = field(bad.field)->text();
+        typeInto(bad.field, bad.text);
+        auto* shown = details->findChild<QLabel*>(bad.messageLabel);
+        QVERIFY2(shown->isVisible() && shown->text().startsWith(bad.message),
+                 qPrintable(bad.field + (": " + shown->text())));
+        if (shown != message) {
+            const QRect input = field(bad.field)->geometry();
+            QVERIFY(shown->geometry().top() >= input.bottom() &&
+                    shown->geometry().top() - input.bottom() < input.height() &&
+                    shown->geometry().left() == input.left());
+        }
+        for (const auto& [name, value] : results) {
+            QCOMPARE(field(name)->text(), "—");
+        }
+        QCOMPARE(verdict->text(), "—");
+        chooseFromMenu(w, "复制结果");
+        QVERIFY(!QGuiApplication::clipboard()->text().contains("结论"));
+        typeInto(bad.field, before);
+        QCOMPARE(verdict->text(), "通过");
+        QVERIFY(shown == message || shown->isHidden());
+    }
 }
 
 }  // namespace quillon::ui::test

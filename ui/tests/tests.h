@@ -116,6 +116,7 @@ class DetailsWindowTest final : public QObject {
     void followsTheMainWindowLive();
     void copiesTheReportHeadedByTheDesignation_data();
     void copiesTheReportHeadedByTheDesignation();
+    void checksTheStrengthOfTheExample();
 
   private:
     std::unique_ptr<WindowDriver> driver_;

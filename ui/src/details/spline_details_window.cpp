@@ -11,6 +11,7 @@
 #include "inspection_page.h"
 #include "profile_page.h"
 #include "quillon/ui/din5480.h"
+#include "strength_page.h"
 
 using namespace quillon::engine;
 
@@ -22,6 +23,7 @@ constexpr QSize kProfileSize(720, 560);
 // The table's rows without a scroll bar, narrow enough to stand beside the main window on a
 // screen 1280 pixels wide.
 constexpr QSize kDrawingDataSize(410, 520);
+constexpr QSize kStrengthSize(820, 600);
 
 }  // namespace
 
@@ -47,6 +49,8 @@ SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
     tabs_->addTab(inspection_, QStringLiteral("检测尺寸"));
     tabs_->addTab(designation_, QStringLiteral("花键标记"));
     tabs_->addTab(drawingData_, QStringLiteral("参数表"));
+    strength_ = new StrengthPage(spline);
+    tabs_->addTab(strength_, QStringLiteral("强度校核"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(380, 340);
@@ -70,8 +74,13 @@ void SplineDetailsWindow::showDrawingDataPage() {
     showPage(drawingData_);
 }
 
-// The drawing and the data table want more room than the other pages; a window that grows is
-// placed anew, so that it stays on the screen.
+void SplineDetailsWindow::showStrengthPage() {
+    growTo(kStrengthSize);  // inputs and results side by side
+    showPage(strength_);
+}
+
+// The drawing, the data table and the strength check want more room than the other pages; a
+// window that grows is placed anew, so that it stays on the screen.
 void SplineDetailsWindow::growTo(QSize wanted) {
     const QSize grown = size().expandedTo(wanted);
     if (grown != size()) {
@@ -113,6 +122,7 @@ void SplineDetailsWindow::refresh() {
     inspection_->refresh();
     designation_->refresh();
     drawingData_->refresh();
+    strength_->refresh();
 }
 
 // To the right of the main window where the screen has room, else to its left, else as near to

@@ -11,6 +11,7 @@ class DesignationPage;
 class DrawingDataPage;
 class InspectionPage;
 class ProfilePage;
+class StrengthPage;
 
 // The companion window "花键详情" of one main window: a tab per page, each showing the main
 // window's current state. Made on first use from the window menu; a child window of the main
@@ -26,6 +27,9 @@ class SplineDetailsWindow final : public QWidget {
     void showInspectionPage();
     void showDesignationPage();
     void showDrawingDataPage();
+    void showStrengthPage();
+
+    const StrengthPage& strengthPage() const { return *strength_; }
 
     // Call on every change of the main window; the pages follow once the current event is done,
     // so that a calculation writing many fields refreshes them once.
@@ -46,6 +50,7 @@ class SplineDetailsWindow final : public QWidget {
     InspectionPage* inspection_;
     DesignationPage* designation_;
     DrawingDataPage* drawingData_;
+    StrengthPage* strength_;
     bool refreshPending_ = false;
     bool placed_ = false;
 };

@@ -8,6 +8,7 @@
 #include "quillon/engine/designation.h"
 #include "quillon/ui/din5480.h"
 #include "spline_details_window.h"
+#include "strength_page.h"
 
 using namespace quillon::engine;
 
@@ -25,6 +26,7 @@ WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {
     menu_->addAction(QStringLiteral("花键标记…"), this,
                      [this] { details().showDesignationPage(); });
     menu_->addAction(QStringLiteral("参数表…"), this, [this] { details().showDrawingDataPage(); });
+    menu_->addAction(QStringLiteral("强度校核…"), this, [this] { details().showStrengthPage(); });
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("复制结果"), this, &WindowMenu::copyResults);
     menu_->addSeparator();
@@ -51,6 +53,12 @@ QString WindowMenu::resultsText() const {
     text += QLatin1Char('\n');
     for (const std::string& line : spline.reportLines()) {
         text += QString::fromStdString(line) + QLatin1Char('\n');
+    }
+    // The strength check only where the page has been opened and given a load.
+    if (details_ != nullptr) {
+        for (const std::string& line : details_->strengthPage().resultLines()) {
+            text += QString::fromStdString(line) + QLatin1Char('\n');
+        }
     }
     return text;
 }

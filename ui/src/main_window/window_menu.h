@@ -28,7 +28,8 @@ class WindowMenu final : public QObject {
     SplineDetailsWindow* detailsIfMade() const { return details_; }
 
     // What "复制结果" puts on the clipboard: the designation line, then the report the file
-    // command would write now, as UTF-8 lines ended by line feeds.
+    // command would write now, and the strength check's lines when its page has a result, as
+    // UTF-8 lines ended by line feeds.
     QString resultsText() const;
 
   private:
