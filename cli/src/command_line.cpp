@@ -13,6 +13,7 @@
 #include "help_text.h"
 #include "quillon/cli/json_writer.h"
 #include "quillon/cli/spline_output.h"
+#include "quillon/document/drawing_data.h"
 #include "quillon/document/profile_drawing.h"
 #include "quillon/report/report_file.h"
 #include "quillon/tolerance/open_tolerance_database.h"
@@ -69,6 +70,12 @@ class FileOutput final : public BatchOutput {
     QString failure_;
 };
 
+// `text` and blanks up to `columns` display columns (a wide character counts two).
+std::string padded(const std::string& text, std::size_t columns) {
+    const std::size_t width = displayWidth(text);
+    return text + std::string(width < columns ? columns - width : 1, ' ');
+}
+
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -76,6 +83,20 @@ QString fromUtf8(const std::string& text) {
 // The program whose profile page the drawings match, byte for byte.
 std::string drawingCreator(const engine::Edition& edition) {
     return std::string(edition.hasTolerances() ? "quillon" : "quillon-lite") + ' ' + kVersion;
+}
+
+// The drawing's data table: aligned text, tab-separated lines or CSV (as the page copies and
+// exports it).
+void writeTable(std::ostream& out, const geometry::DrawingTable& table, const std::string& format) {
+    if (format == "tsv") {
+        out << document::drawingDataTsv(table);
+    } else if (format == "csv") {
+        out << document::drawingDataCsv(table);
+    } else {
+        for (const auto& row : table.rows) {
+            out << padded(row[0], 16) << padded(row[1], 14) << row[2] << '\n';
+        }
+    }
 }
 
 // Writes the files the options name; returns the exit code of the first failure, if any.
@@ -98,8 +119,10 @@ std::optional<int> writeFiles(const CommandOptions& options, const document::Spl
             err << "quillon-cli: 没有齿形可导出：" << profile.design.problem << '\n';
             return kExitRejected;
         }
+        // As the profile page exports it: the DXF with the data table, the SVG without.
         const std::string text = document::profileDrawing(*profile.input, *profile.design.form,
-                                                          format, drawingCreator(spline.edition()));
+                                                          format, drawingCreator(spline.edition()),
+                                                          document::drawingData(spline));
         if (const auto failure = report::replaceFile(
                 fromUtf8(*path), QByteArray::fromStdString(text), QStringLiteral("齿形文件"))) {
             err << "quillon-cli: " << failure->toStdString() << '\n';
@@ -136,7 +159,9 @@ int runSingle(const CommandOptions& options, const engine::Edition& edition,
         err << "quillon-cli: " << answer.error->message << '\n';
         return kExitRejected;
     }
-    if (options.json) {
+    if (options.table) {
+        writeTable(out, document::drawingData(spline), *options.table);
+    } else if (options.json) {
         JsonWriter json(out);
         writeJson(json, answer);
     } else {

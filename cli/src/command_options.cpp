@@ -14,7 +14,12 @@ struct OptionSpec {
     Takes takes;
 };
 
-constexpr std::array<OptionSpec, 11> kProgramOptions = {{
+bool isTableFormat(std::string_view text) {
+    return text == "text" || text == "tsv" || text == "csv";
+}
+
+constexpr std::array<OptionSpec, 12> kProgramOptions = {{
+    {"--table", Takes::Nothing},
     {"--help", Takes::Nothing},
     {"-h", Takes::Nothing},
     {"--version", Takes::Nothing},
@@ -57,8 +62,12 @@ void store(CommandOptions& options, std::string_view name, std::string value) {
 
 // The combinations that make no sense together.
 void checkCombination(const CommandOptions& options) {
+    if (options.table && options.json) {
+        throw UsageError("--table 不能与 --json 同时给出");
+    }
     const bool single = options.json || options.report || options.dxf || options.svg ||
-                        !options.spline.given.empty() || !options.strength.given.empty();
+                        options.table || !options.spline.given.empty() ||
+                        !options.strength.given.empty();
     if (options.batch && single) {
         throw UsageError(
             "--batch 不能与单个花键的选项（参数、--json、--report、--dxf、--svg）同时给出");
@@ -90,6 +99,17 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
         }
         if (!seen.insert(name == "-h" ? "--help" : name).second) {
             throw UsageError("选项 " + name + " 给出了不止一次");
+        }
+        if (name == "--table") {  // its format is optional: --table, --table csv, --table=csv
+            const bool next = equals == std::string::npos && i + 1 < arguments.size() &&
+                              isTableFormat(arguments[i + 1]);
+            options.table = equals != std::string::npos ? argument.substr(equals + 1)
+                            : next                      ? arguments[++i]
+                                                        : std::string("text");
+            if (!isTableFormat(*options.table)) {
+                throw UsageError("--table 的值“" + *options.table + "”不是 text、tsv 或 csv");
+            }
+            continue;
         }
         const bool takesValue = isStrength ? strengthField != strength::InputField::Hardened
                                            : input != nullptr || program->takes == Takes::Value;

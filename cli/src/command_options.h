@@ -27,7 +27,8 @@ struct CommandOptions {
     std::optional<std::string> svg;
     std::optional<std::string> batch;
     std::optional<std::string> output;
-    std::string format = "csv";  // of the batch: csv or jsonl
+    std::string format = "csv";        // of the batch: csv or jsonl
+    std::optional<std::string> table;  // the drawing's data table: text, tsv or csv
     SplineRequest spline;
     StrengthRequest strength;
 };

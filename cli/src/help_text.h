@@ -37,10 +37,29 @@ inline constexpr std::string_view kHelpText = R"(用法：
   --report 文件     写出与窗口“导出参数”/“导出计算报告”相同的报告（GBK，CR LF）
   --dxf 文件        写出齿形 DXF，同“齿形”页的导出
   --svg 文件        写出齿形 SVG，同“齿形”页的导出
+  --table [text|tsv|csv]
+                    输出图纸用的花键参数表（同“参数表”页），代替上面的输出
+
+强度校核（齿面挤压和轴的扭转，直齿花键；给出转矩或功率与转速时进行）：
+  --torque 数       转矩 T (N·m)；或 --power 数 (kW) 与 --speed 数 (min⁻¹)
+  --length 数       接合长度 l (mm)
+  --ka 数           使用系数 KA，默认 1.0
+  --load-share 数   承载齿比例 φ，默认 0.75（0.5～1）
+  --chamfer-shaft 数, --chamfer-hub 数
+                    外花键、内花键齿顶倒角 (mm)，默认 0
+  --joint fixed|sliding|sliding-loaded
+                    静连接（默认）、空载下移动、载荷下移动
+  --conditions poor|medium|good
+                    使用条件，默认 medium
+  --hardened        齿面淬硬
+  --p-allowed 数    许用挤压应力 [p] (MPa)，默认取表中下限
+  --bore 数         空心轴内径 (mm)，默认 0
+  --yield 数        屈服强度 Re (MPa)，给出时校核扭转
+  --safety-min 数   扭转所需安全系数，默认 1.5
 
 批量：
   --batch 文件|-    读取 CSV（首行为列名：designation, kind, z, m, alpha, beta, x, cn,
-                    dp, ha_star, grade, series），每行一个新的花键；- 为标准输入
+                    dp, ha_star, grade, series 及强度校核的各项），每行一个新的花键；- 为标准输入
   -o 文件           写到文件（完整写完后才替换），默认标准输出
   --format csv|jsonl
                     输出 CSV（默认）或每行一个 JSON 对象

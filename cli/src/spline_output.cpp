@@ -17,7 +17,6 @@ struct NamedField {
     Field field;
 };
 
-
 constexpr std::array<NamedField, 10> kResultFields = {{
     {"d", Field::d},
     {"da", Field::da},
@@ -50,19 +49,6 @@ std::optional<std::string> designationText(const document::SplineDocument& splin
     const engine::FormDesignation named = spline.designation();
     return named.designation ? std::optional(engine::printDesignation(*named.designation))
                              : std::nullopt;
-}
-
-// Display columns of a UTF-8 text: wide (CJK) characters count two.
-std::size_t displayWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) == 0x80) {
-            continue;
-        }
-        width += byte >= 0xE3 ? 2 : 1;  // U+3000 and above: CJK punctuation, ideographs
-    }
-    return width;
 }
 
 void textLine(std::ostream& out, std::string_view caption, std::string_view value) {
@@ -170,6 +156,18 @@ void writeToleranceText(std::ostream& out, const document::InspectionValues& val
 }
 
 }  // namespace
+
+std::size_t displayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80) {
+            continue;
+        }
+        width += byte >= 0xE3 ? 2 : 1;  // U+3000 and above: CJK punctuation, ideographs
+    }
+    return width;
+}
 
 void writeText(std::ostream& out, const SplineAnswer& answer) {
     const document::SplineDocument& spline = answer.spline;

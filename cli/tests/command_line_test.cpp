@@ -73,6 +73,13 @@ TEST(CommandLine, ExitCodesAndWhatIsSaid) {
         {{"--z", "24", "--torque", "5", "--joint", "loose"}, 2, "", "--joint 的值“loose”"},
         {{"--batch=/"}, 2, "", "无法读取批量输入“/”"},
         {{"--batch", "/nonexistent/parts.csv"}, 2, "", "无法读取批量输入"},
+        {{"--z", "20", "--table", "tsv"}, 0, "跨棒距\tM\t28.050 (28.014 / 27.950)\n", ""},
+        {{"--lite", "--kind", "hub", "--z", "20", "--table"},
+         0,
+         "变位系数        x             0",
+         ""},
+        {{"--z", "20", "--table", "--json"}, 2, "", "--table 不能与 --json"},
+        {{"--z", "20", "--table=xml"}, 2, "", "--table 的值“xml”"},
         {{"--version"}, 0, "quillon-cli 1.0.0", ""},
         {{"--help"}, 0, "--designation", ""},
     };

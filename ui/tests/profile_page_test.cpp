@@ -12,8 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+#include <sstream>
 
 #include "profile_page.h"
+#include "quillon/cli/command_line.h"
 #include "tests.h"
 #include "window_driver.h"
 
@@ -80,6 +82,29 @@ void ProfilePageTest::warnsAndExportsTheHubOfTheExample() {
     const QByteArray svgText = svg.readAll();
     QVERIFY(svgText.contains("<title>DIN 5480 内花键 齿形：z = 20"));
     QVERIFY(svgText.contains("quillon"));
+    // The command line writes the same drawings, byte for byte, the DXF with its data table.
+    const QString programName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName("quillon");
+    target = folder.filePath("齿形.dxf");
+    QTest::mouseClick(details->findChild<QWidget*>("exportDxf"), Qt::LeftButton);
+    target = folder.filePath("齿形.svg");
+    QTest::mouseClick(details->findChild<QWidget*>("exportSvg"), Qt::LeftButton);
+    QCoreApplication::setApplicationName(programName);
+    const std::vector<std::string> arguments = {"--kind", "hub",
+                                                "--z",    "20",
+                                                "--dp",   "1.8",
+                                                "--dxf",  folder.filePath("cli.dxf").toStdString(),
+                                                "--svg",  folder.filePath("cli.svg").toStdString()};
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    QCOMPARE(cli::runCommandLine(arguments, databaseDirectory(), in, out, err), 0);
+    for (const char* kind : {"dxf", "svg"}) {
+        QFile page(folder.filePath(QStringLiteral("齿形.%1").arg(kind)));
+        QFile cli(folder.filePath(QStringLiteral("cli.%1").arg(kind)));
+        QVERIFY(page.open(QIODevice::ReadOnly) && cli.open(QIODevice::ReadOnly));
+        QCOMPARE(cli.readAll(), page.readAll());
+    }
     target = folder.path();
     QTest::mouseClick(details->findChild<QWidget*>("exportDxf"), Qt::LeftButton);
     QCOMPARE(w.messages.size(), 1);

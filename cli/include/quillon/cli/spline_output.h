@@ -22,6 +22,9 @@ struct SplineAnswer {
     bool ok() const { return !error; }
 };
 
+// Display columns of a UTF-8 text in a terminal: wide (CJK) characters count two.
+std::size_t displayWidth(std::string_view text);
+
 // The result captions and values as the window shows them, k, the designation and, in the
 // tolerance edition, the inspection values with their limits: one per line, aligned.
 void writeText(std::ostream& out, const SplineAnswer& answer);
