@@ -130,7 +130,7 @@ class DesignationReader {
         designation.module = numbers[1].value;
         designation.tolerance = tolerance;
         if (printsAsZero(designation.referenceDiameter)) {
-            return failure("参考直径 dB 小于 0.0005 mm");
+            return failure("基准直径 dB 小于 0.0005 mm");
         }
         if (printsAsZero(designation.module)) {
             return failure("模数 m 小于 0.0005 mm");
@@ -421,7 +421,7 @@ std::vector<std::string> sizeNotes(const SplineDesignation& designation) {
     }
     const std::string diameter = shortDecimal(designation.referenceDiameter, kDiameterDecimals);
     if (diameter.find('.') != std::string::npos) {
-        notes.push_back("参考直径 dB = " + diameter +
+        notes.push_back("基准直径 dB = " + diameter +
                         " mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数");
     }
     return notes;
@@ -494,7 +494,7 @@ FormDesignation designationOfForm(const Form& form, bool withTolerance) {
     designation.referenceDiameter =
         referenceDiameter(*kind, designation.module, designation.teeth, shift);
     if (!std::isfinite(designation.referenceDiameter) || designation.referenceDiameter <= 0) {
-        return {std::nullopt, "变位系数 x 使参考直径不为正"};
+        return {std::nullopt, "变位系数 x 使基准直径不为正"};
     }
     if (withTolerance) {
         designation.tolerance = toleranceOf(form, *kind);

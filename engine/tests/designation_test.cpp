@@ -63,7 +63,7 @@ TEST(DesignationParse, SaysWhatItDidNotUnderstand) {
         {"W 40 x 0.0004999 x 18", "W 40 x 0.0004999 x 18", "模数 m 小于 0.0005 mm"},
         // dB would print as 0, which does not read back.
         {"N 0000,00000002271062662408152357x04x80 8i", "N 0000,00000002271062662408152357x04x80 8i",
-         "参考直径 dB 小于 0.0005 mm"},
+         "基准直径 dB 小于 0.0005 mm"},
         {"W 1 x 1", "W 1 x 1",
          "没有齿数 z 能使这一尺寸成为 DIN 5480 标准尺寸（变位系数 x 在 -0.05 至 +0.45 "
          "之间），请给出齿数"},
@@ -145,12 +145,12 @@ TEST(DesignationNumbers, SizeNotesSayWhereASplineIsNoStandardSize) {
         {spline(W, 40, 2, 30, 18), {}},
         {spline(N, 40, 2, 30, 19), {}},
         {spline(W, 26.375, 1.25, 30, 20),
-         {"参考直径 dB = 26.375 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数"}},
+         {"基准直径 dB = 26.375 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数"}},
         {spline(N, 120, 3, 30, 37),
          {"变位系数 x = -0.95 不在 -0.45 至 +0.05 之间，不是 DIN 5480 的标准尺寸"}},
         {spline(W, 26.3, 1.25, 30, 19),
          {"变位系数 x = 0.47 不在 -0.05 至 +0.45 之间，不是 DIN 5480 的标准尺寸",
-          "参考直径 dB = 26.3 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数"}},
+          "基准直径 dB = 26.3 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sizeNotes(c.designation), c.notes) << printDesignation(c.designation);
@@ -214,7 +214,7 @@ TEST(DesignationPrint, SplinesWithoutADesignationSayWhy) {
         {formWith(W, "0", "1.25", "0"), "齿数 z 不是正整数"},
         {formWith(W, "2.5", "1.25", "0"), "齿数 z 不是正整数"},
         {formWith(W, "20", "abc", "0"), "模数 m 不是正数"},
-        {formWith(N, "20", "1", "40"), "变位系数 x 使参考直径不为正"},
+        {formWith(N, "20", "1", "40"), "变位系数 x 使基准直径不为正"},
         {noKind, "未选择花键类型"},
     };
     for (const auto& c : cases) {

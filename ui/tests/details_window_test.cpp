@@ -171,7 +171,7 @@ void DetailsWindowTest::offersBothSizesWhenTheDesignationGivesNoTeeth() {
     QTRY_VERIFY(notes->isVisibleTo(details));
     QCOMPARE(notes->text(),
              "变位系数 x = 0.6 不在 -0.05 至 +0.45 之间，不是 DIN 5480 的标准尺寸\n"
-             "参考直径 dB = 66.9 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数");
+             "基准直径 dB = 66.9 mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数");
     QVERIFY(notes->accessibleName().isEmpty());
 }
 
