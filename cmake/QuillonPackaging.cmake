@@ -27,12 +27,15 @@ gets its geometry, the span measurement W over k teeth and the measurement
 over or between pins M, on screen and as a report. The windows speak
 Simplified Chinese.
 
-Two programs share one calculation engine and one window:
+Three programs share one calculation engine:
  * quillon, the tolerance edition, also takes a tolerance grade and
    deviation series, looks up the DIN 5480-1 tolerances and writes the
    upper and lower limits of W and M into a text report;
  * quillon-lite, the lite edition, has no tolerances, shows the profile
-   shift x*m, writes a text report and prints.
+   shift x*m, writes a text report and prints;
+ * quillon-cli gives the same calculation to scripts and batches without a
+   display (text, JSON and CSV), with the strength check of the connection
+   and the data table for the drawing.
 Reports are written in GBK with CR LF line ends.]=])
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 if(WIN32)

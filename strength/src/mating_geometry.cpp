@@ -2,8 +2,8 @@
 
 namespace quillon::strength {
 
-MatingGeometry matingGeometry(engine::SplineKind kind, double m, double dB, double cn, double ownTip,
-                              double ownRoot) {
+MatingGeometry matingGeometry(engine::SplineKind kind, double m, double dB, double cn,
+                              double ownTip, double ownRoot) {
     if (kind == engine::SplineKind::External) {
         return {ownTip, dB - 2 * m, ownRoot};
     }

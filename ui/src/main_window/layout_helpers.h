@@ -76,14 +76,12 @@ constexpr FieldDesign computed(FieldDesign design) {
 
 inline constexpr FieldDesign kFieldDesigns[] = {
     {engine::Field::z, "Label4", "Text1"},
-    listed({engine::Field::m, "Label5", "Combo1"},
-           into<&WindowControls::moduleList>),
+    listed({engine::Field::m, "Label5", "Combo1"}, into<&WindowControls::moduleList>),
     {engine::Field::alpha, "Label6", "Text3"},
     {engine::Field::haStar, "Label7", "Text13"},
     {engine::Field::beta, "Label8", "Text2"},
     {engine::Field::x, "Label9", "Text4"},
-    listed({engine::Field::cn, "Label10", "Combo2"},
-           into<&WindowControls::clearanceList>),
+    listed({engine::Field::cn, "Label10", "Combo2"}, into<&WindowControls::clearanceList>),
     {engine::Field::dp, "Label11", "Text16"},
     {engine::Field::grade, "Label15", "Text19"},
     {engine::Field::seriesLetter, "Label16", "Text17"},
@@ -113,7 +111,8 @@ inline ControlLayout labelledField(engine::Field field, const char* parent, Twip
     row.background = background;
     row.parent = parent;
     row.editable = design.editable;
-    row.label = FieldLabel{design.labelName, engine::fieldCaption(field).data(), labelPlace, kSong9};
+    row.label =
+        FieldLabel{design.labelName, engine::fieldCaption(field).data(), labelPlace, kSong9};
     row.field = design.field;
     return row;
 }

@@ -18,7 +18,7 @@ struct MatingGeometry {
 //   shaft: da1 = ownTip,        da2 = dB − 2·m,    df1 = ownRoot
 //   hub:   da1 = dB − 0.2·m,    da2 = ownTip,      df1 = dB − 2·m − 2·cn·m (ownRoot unused)
 // m module, cn clearance coefficient.
-MatingGeometry matingGeometry(engine::SplineKind kind, double m, double dB, double cn, double ownTip,
-                              double ownRoot);
+MatingGeometry matingGeometry(engine::SplineKind kind, double m, double dB, double cn,
+                              double ownTip, double ownRoot);
 
 }  // namespace quillon::strength
