@@ -136,9 +136,12 @@ void SplineDetailsWindow::placeBesideMainWindow() {
     const QRect area = screen->availableGeometry();
     const QSize size = frameGeometry().size().expandedTo(this->size());
     int left = main.right() + 1 + kGapToMainWindow;
-    if (left + size.width() > area.right() + 1) {
-        left = main.left() - kGapToMainWindow - size.width();
+    const int leftOfMain = main.left() - kGapToMainWindow - size.width();
+    if (left + size.width() > area.right() + 1 && leftOfMain >= area.left()) {
+        left = leftOfMain;
     }
+    // Where neither side has room it overlaps from the right, so that the main window's menu
+    // icon and known values at its left stay in reach.
     left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
     const int top =
         std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
