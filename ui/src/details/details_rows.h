@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QFormLayout;
 class QLabel;
@@ -12,6 +13,12 @@ class QWidget;
 // tools as the main window's are: objectName, accessible description = objectName, accessible
 // name = caption.
 namespace quillon::ui {
+
+// What a page calls to tell the user something (the main window's message box).
+using PageMessageSink = std::function<void(const QString&)>;
+// A page's save dialog: the chosen file name, or an empty text on cancel. Tests replace it.
+using PageSaveFileChooser =
+    std::function<QString(const QString& initialName, const QString& filter)>;
 
 void nameControl(QWidget& control, const char* objectName, const QString& caption);
 

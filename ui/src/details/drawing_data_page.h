@@ -2,7 +2,8 @@
 
 #include <QString>
 #include <QWidget>
-#include <functional>
+
+#include "details_rows.h"
 
 class QPushButton;
 class QTableWidget;
@@ -17,7 +18,7 @@ namespace quillon::ui {
 // to the clipboard as tab-separated lines or exported as a CSV file.
 class DrawingDataPage final : public QWidget {
   public:
-    using MessageSink = std::function<void(const QString&)>;
+    using MessageSink = PageMessageSink;
     // `showMessage` tells the user when the export cannot be written (the main window's box).
     DrawingDataPage(const document::SplineDocument& document, MessageSink showMessage,
                     QWidget* parent = nullptr);
@@ -26,8 +27,7 @@ class DrawingDataPage final : public QWidget {
 
     // The export's save dialog: returns the chosen file name, or an empty text on cancel. Tests
     // replace it; the default is the toolkit's save dialog titled "导出参数表".
-    using SaveFileChooser =
-        std::function<QString(const QString& initialName, const QString& filter)>;
+    using SaveFileChooser = PageSaveFileChooser;
     void setSaveFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
 
   private:

@@ -2,7 +2,8 @@
 
 #include <QString>
 #include <QWidget>
-#include <functional>
+
+#include "details_rows.h"
 
 #include "quillon/document/profile_drawing.h"
 #include "quillon/document/spline_profile.h"
@@ -24,7 +25,7 @@ class ProfileView;
 // geometry says about them, and the export of the contour as DXF or SVG.
 class ProfilePage final : public QWidget {
   public:
-    using MessageSink = std::function<void(const QString&)>;
+    using MessageSink = PageMessageSink;
     // `showMessage` tells the user when an export cannot be written (the main window's box).
     ProfilePage(const document::SplineDocument& document, MessageSink showMessage,
                 QWidget* parent = nullptr);
@@ -33,8 +34,7 @@ class ProfilePage final : public QWidget {
 
     // The export's save dialog: returns the chosen file name, or an empty text on cancel. Tests
     // replace it; the default is the toolkit's save dialog titled "导出齿形".
-    using SaveFileChooser =
-        std::function<QString(const QString& initialName, const QString& filter)>;
+    using SaveFileChooser = PageSaveFileChooser;
     void setSaveFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
 
   private:
