@@ -13,19 +13,19 @@
 #include <string_view>
 #include <vector>
 
-#include "quillon/cli/csv_error.h"
-#include "quillon/cli/csv_reader.h"
-#include "quillon/cli/csv_writer.h"
-#include "quillon/cli/json_writer.h"
-#include "quillon/cli/strict_number.h"
-#include "quillon/cli/utf8_check.h"
+#include "quillon/textio/csv_error.h"
+#include "quillon/textio/csv_reader.h"
+#include "quillon/textio/csv_writer.h"
+#include "quillon/textio/json_writer.h"
+#include "quillon/textio/strict_number.h"
+#include "quillon/textio/utf8_check.h"
 
 namespace {
 
-using quillon::cli::CsvError;
-using quillon::cli::CsvReader;
-using quillon::cli::CsvRecord;
-using quillon::cli::CsvWriter;
+using quillon::textio::CsvError;
+using quillon::textio::CsvReader;
+using quillon::textio::CsvRecord;
+using quillon::textio::CsvWriter;
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -79,8 +79,8 @@ void checkRoundTrip(const std::string& text, bool withMark) {
 
 void checkJsonString(std::string_view text) {
     std::ostringstream out;
-    quillon::cli::JsonWriter(out).string(text);
-    quillon::cli::Utf8Check check;
+    quillon::textio::JsonWriter(out).string(text);
+    quillon::textio::Utf8Check check;
     for (char c : out.str()) {
         require(check.feed(static_cast<unsigned char>(c)));
         require(static_cast<unsigned char>(c) >= 0x20 || c == '\n');
@@ -89,14 +89,14 @@ void checkJsonString(std::string_view text) {
 }
 
 void checkNumber(std::string_view text) {
-    const auto value = quillon::cli::strictNumber(text);
+    const auto value = quillon::textio::strictNumber(text);
     if (!value) {
         return;
     }
     require(std::isfinite(*value));
     char shortest[32];
     const auto result = std::to_chars(shortest, shortest + sizeof shortest, *value);
-    const auto again = quillon::cli::strictNumber(std::string_view(shortest, result.ptr));
+    const auto again = quillon::textio::strictNumber(std::string_view(shortest, result.ptr));
     require(again && std::memcmp(&*again, &*value, sizeof(double)) == 0);
 }
 

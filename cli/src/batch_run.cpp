@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "quillon/cli/command_line.h"
-#include "quillon/cli/csv_error.h"
-#include "quillon/cli/csv_reader.h"
-#include "quillon/cli/csv_writer.h"
-#include "quillon/cli/json_writer.h"
 #include "quillon/cli/spline_output.h"
 #include "quillon/cli/strength_request.h"
+#include "quillon/textio/csv_error.h"
+#include "quillon/textio/csv_reader.h"
+#include "quillon/textio/csv_writer.h"
+#include "quillon/textio/json_writer.h"
 
 namespace quillon::cli {
 namespace {
@@ -31,7 +31,8 @@ struct BatchColumn {
 };
 
 // The input columns named by the header row, in its order.
-std::vector<BatchColumn> readHeader(const CsvRecord& header, const engine::Edition& edition) {
+std::vector<BatchColumn> readHeader(const textio::CsvRecord& header,
+                                    const engine::Edition& edition) {
     std::vector<BatchColumn> columns;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const SplineInputName* input = findInputByColumn(header[i]);
@@ -86,7 +87,7 @@ class RowWriter {
         }
     }
 
-    void row(const CsvRecord& record, const SplineAnswer& answer) {
+    void row(const textio::CsvRecord& record, const SplineAnswer& answer) {
         if (!csv_) {
             writeJson(json_, answer, record.line());
             return;
@@ -115,8 +116,8 @@ class RowWriter {
     bool strength_;
     const std::vector<BatchColumn>& columns_;
     std::ostringstream chunk_;
-    CsvWriter csvWriter_;
-    JsonWriter json_;
+    textio::CsvWriter csvWriter_;
+    textio::JsonWriter json_;
 };
 
 struct RowRequest {
@@ -124,7 +125,7 @@ struct RowRequest {
     StrengthRequest strength;
 };
 
-RowRequest requestOfRow(const CsvRecord& record, const std::vector<BatchColumn>& columns) {
+RowRequest requestOfRow(const textio::CsvRecord& record, const std::vector<BatchColumn>& columns) {
     RowRequest request;
     for (std::size_t i = 0; i < columns.size() && i < record.size(); ++i) {
         if (record[i].empty()) {
@@ -145,8 +146,8 @@ int runBatch(std::istream& in, const engine::Edition& edition,
              const document::SplineDocument::Database& database, const std::string& format,
              BatchOutput& output, std::ostream& err) {
     try {
-        CsvReader reader(in);
-        CsvRecord record;
+        textio::CsvReader reader(in);
+        textio::CsvRecord record;
         if (!reader.next(record)) {
             err << "quillon-cli: 批量输入是空的，缺少列名行\n";
             return kExitUsage;
@@ -185,7 +186,7 @@ int runBatch(std::istream& in, const engine::Edition& edition,
             return kExitUsage;
         }
         return anyFailed ? kExitRejected : kExitOk;
-    } catch (const CsvError& error) {
+    } catch (const textio::CsvError& error) {
         err << "quillon-cli: 批量输入" << error.what() << '\n';
     } catch (const std::ios_base::failure& failure) {  // a folder, a read error of the disk
         err << "quillon-cli: 批量输入无法读取：" << failure.code().message() << '\n';

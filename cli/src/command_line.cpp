@@ -11,11 +11,11 @@
 #include "batch_run.h"
 #include "command_options.h"
 #include "help_text.h"
-#include "quillon/cli/json_writer.h"
 #include "quillon/cli/spline_output.h"
 #include "quillon/document/drawing_data.h"
 #include "quillon/document/profile_drawing.h"
 #include "quillon/report/report_file.h"
+#include "quillon/textio/json_writer.h"
 #include "quillon/tolerance/open_tolerance_database.h"
 #include "quillon/version.h"
 
@@ -153,7 +153,7 @@ int runSingle(const CommandOptions& options, const engine::Edition& edition,
     }
     if (!answer.calculated) {  // refused before the run: nothing to show or write
         if (options.json) {
-            JsonWriter json(out);
+            textio::JsonWriter json(out);
             writeJson(json, answer);
         }
         err << "quillon-cli: " << answer.error->message << '\n';
@@ -162,7 +162,7 @@ int runSingle(const CommandOptions& options, const engine::Edition& edition,
     if (options.table) {
         writeTable(out, document::drawingData(spline), *options.table);
     } else if (options.json) {
-        JsonWriter json(out);
+        textio::JsonWriter json(out);
         writeJson(json, answer);
     } else {
         for (const std::string& message : spline.ownForm()->messages()) {

@@ -66,7 +66,7 @@ std::string shown(const std::optional<report::LimitTexts>& limits) {
     return limits ? limits->pairText() : "—";
 }
 
-void jsonLimits(JsonWriter& json, const char* name,
+void jsonLimits(textio::JsonWriter& json, const char* name,
                 const std::optional<report::LimitTexts>& limits) {
     json.key(name);
     if (!limits) {
@@ -77,7 +77,7 @@ void jsonLimits(JsonWriter& json, const char* name,
     json.beginArray().string(pair[0]).string(pair[1]).endArray();
 }
 
-void jsonTolerance(JsonWriter& json, const document::InspectionValues& values) {
+void jsonTolerance(textio::JsonWriter& json, const document::InspectionValues& values) {
     json.key("tolerance");
     if (!values.table) {
         json.null();
@@ -94,13 +94,13 @@ void jsonTolerance(JsonWriter& json, const document::InspectionValues& values) {
     json.endObject();
 }
 
-void jsonNumber(JsonWriter& json, const char* name, std::optional<double> value) {
+void jsonNumber(textio::JsonWriter& json, const char* name, std::optional<double> value) {
     json.key(name);
     value ? json.number(*value) : json.null();
 }
 
 // The strength check at full precision; null where not computed.
-void jsonStrength(JsonWriter& json, const document::SplineStrength& checked) {
+void jsonStrength(textio::JsonWriter& json, const document::SplineStrength& checked) {
     json.key("strength").beginObject();
     json.key("method").string(strength::kMethod);
     const auto& result = checked.check.result;
@@ -206,7 +206,8 @@ void writeText(std::ostream& out, const SplineAnswer& answer) {
     }
 }
 
-void writeJson(JsonWriter& json, const SplineAnswer& answer, std::optional<long long> line) {
+void writeJson(textio::JsonWriter& json, const SplineAnswer& answer,
+               std::optional<long long> line) {
     const document::SplineDocument& spline = answer.spline;
     const engine::Form& form = spline.form();
     const bool tolerances = spline.edition().hasTolerances();

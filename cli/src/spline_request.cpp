@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "quillon/cli/strict_number.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/run_messages.h"
+#include "quillon/textio/strict_number.h"
 #include "quillon/tolerance/series_column.h"
 
 namespace quillon::cli {
@@ -65,7 +65,7 @@ std::optional<RequestError> checkValue(const SplineRequest::Given& given, bool t
                    ? std::nullopt
                    : std::optional(badValue(valueMessage(given, naming, "不是基本偏差代号")));
     }
-    if (given.input->field && !strictNumber(given.text)) {
+    if (given.input->field && !textio::strictNumber(given.text)) {
         return badValue(valueMessage(given, naming, "不是数字"));
     }
     return std::nullopt;

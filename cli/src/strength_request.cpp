@@ -1,6 +1,6 @@
 #include "quillon/cli/strength_request.h"
 
-#include "quillon/cli/strict_number.h"
+#include "quillon/textio/strict_number.h"
 
 namespace quillon::cli {
 namespace {
@@ -44,7 +44,7 @@ std::optional<std::string> store(strength::StrengthInput& input, InputField fiel
         default:
             break;
     }
-    const auto number = strictNumber(text);
+    const auto number = textio::strictNumber(text);
     if (!number) {
         return "不是数字";
     }

@@ -111,7 +111,7 @@ TEST(CommandLine, BatchRowsAreFreshSplinesAndBadRowsSayWhy) {
         ",shaft\r\n";
     const Outcome result = run({"--batch", "-"}, input);
     EXPECT_EQ(result.code, 1) << result.err;
-    const auto rows = test::pythonOutput(
+    const auto rows = textio::test::pythonOutput(
         "import csv,sys\n"
         "for r in csv.DictReader(open(sys.argv[1], newline='', encoding='utf-8')):\n"
         "    print('|'.join([r['designation_given'], r['z'], r['designation'], r['M'],\n"

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <sstream>
 
-#include "quillon/cli/csv_writer.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/field_text.h"
+#include "quillon/textio/csv_writer.h"
 
 using namespace quillon::engine;
 using namespace quillon::geometry;
@@ -114,8 +114,8 @@ DrawingTable drawingData(const SplineDocument& document) {
 
 std::string drawingDataCsv(const DrawingTable& table) {
     std::ostringstream out;
-    cli::CsvWriter::writeByteOrderMark(out);
-    cli::CsvWriter csv(out);
+    textio::CsvWriter::writeByteOrderMark(out);
+    textio::CsvWriter csv(out);
     csv.writeRecord({kHeader[0], kHeader[1], kHeader[2]});
     for (const auto& row : table.rows) {
         csv.writeRecord({row[0], row[1], row[2]});

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "quillon/cli/json_writer.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/document/spline_strength.h"
+#include "quillon/textio/json_writer.h"
 
 namespace quillon::cli {
 
@@ -31,7 +31,8 @@ void writeText(std::ostream& out, const SplineAnswer& answer);
 
 // One JSON object (see the manual page): the inputs and results as the window shows them, k, the
 // messages, the designation, the warnings and the tolerance values. `line` is the batch line.
-void writeJson(JsonWriter& json, const SplineAnswer& answer, std::optional<long long> line = {});
+void writeJson(textio::JsonWriter& json, const SplineAnswer& answer,
+               std::optional<long long> line = {});
 
 // The batch's output columns after the input columns, for the edition (and the strength check's
 // when the batch has strength columns), and one row's values.

@@ -1,11 +1,11 @@
-#include "quillon/cli/strict_number.h"
+#include "quillon/textio/strict_number.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::optional<double> strictNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

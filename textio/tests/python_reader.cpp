@@ -8,7 +8,7 @@
 #include <unistd.h>
 #endif
 
-namespace quillon::cli::test {
+namespace quillon::textio::test {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::optional<std::string> pythonOutput(std::string_view program, std::string_vi
 #endif
 }
 
-}  // namespace quillon::cli::test
+}  // namespace quillon::textio::test

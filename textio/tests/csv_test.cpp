@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "python_reader.h"
-#include "quillon/cli/csv_error.h"
-#include "quillon/cli/csv_reader.h"
-#include "quillon/cli/csv_writer.h"
+#include "quillon/textio/csv_error.h"
+#include "quillon/textio/csv_reader.h"
+#include "quillon/textio/csv_writer.h"
 
 namespace {
 
-using quillon::cli::CsvError;
-using quillon::cli::CsvReader;
-using quillon::cli::CsvRecord;
-using quillon::cli::CsvWriter;
+using quillon::textio::CsvError;
+using quillon::textio::CsvReader;
+using quillon::textio::CsvRecord;
+using quillon::textio::CsvWriter;
 
 using Fields = std::vector<std::string>;
 using namespace std::string_literals;
@@ -177,17 +177,17 @@ TEST(CsvWriter, RoundTripsThroughPythonAndTheReader) {
     }
     EXPECT_EQ(read, expected);
 
-    if (!quillon::cli::test::pythonAvailable()) {
+    if (!quillon::textio::test::pythonAvailable()) {
         GTEST_SKIP() << "/usr/bin/python3 is missing";
     }
     // Each record as one line of fields in hexadecimal, each field after a "|".
-    const auto output = quillon::cli::test::pythonOutput(R"(
+    const auto output = quillon::textio::test::pythonOutput(R"(
 import csv, sys
 with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:
     for record in csv.reader(f):
         print(''.join('|' + field.encode('utf-8').hex() for field in record))
 )",
-                                                         text);
+                                                            text);
     ASSERT_TRUE(output);
     std::string hexLines;
     for (const Fields& record : records) {

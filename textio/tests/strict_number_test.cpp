@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "quillon/cli/strict_number.h"
+#include "quillon/textio/strict_number.h"
 
 namespace {
 
-using quillon::cli::strictNumber;
+using quillon::textio::strictNumber;
 
 TEST(StrictNumber, AcceptsPlainDecimalsOnly) {
     struct Case {

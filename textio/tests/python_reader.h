@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillon::cli::test {
+namespace quillon::textio::test {
 
 // Whether Debian's Python is there to read the output back (never on Windows).
 bool pythonAvailable();
@@ -13,4 +13,4 @@ bool pythonAvailable();
 // (sys.argv[1]); nothing when Python is not available or the program fails.
 std::optional<std::string> pythonOutput(std::string_view program, std::string_view input);
 
-}  // namespace quillon::cli::test
+}  // namespace quillon::textio::test

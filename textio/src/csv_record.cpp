@@ -1,6 +1,6 @@
-#include "quillon/cli/csv_record.h"
+#include "quillon/textio/csv_record.h"
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 std::string_view CsvRecord::operator[](std::size_t index) const {
     const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
@@ -18,4 +18,4 @@ void CsvRecord::addField(std::string_view text) {
     endField();
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

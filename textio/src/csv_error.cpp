@@ -1,6 +1,6 @@
-#include "quillon/cli/csv_error.h"
+#include "quillon/textio/csv_error.h"
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 namespace {
 
@@ -15,4 +15,4 @@ std::string lineMessage(std::int64_t line, std::string_view reason) {
 CsvError::CsvError(std::int64_t line, std::string_view reason)
     : std::runtime_error(lineMessage(line, reason)), line_(line), reason_(reason) {}
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

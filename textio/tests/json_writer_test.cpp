@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "python_reader.h"
-#include "quillon/cli/json_writer.h"
+#include "quillon/textio/json_writer.h"
 
 namespace {
 
-using quillon::cli::JsonWriter;
+using quillon::textio::JsonWriter;
 
 std::string written(const std::function<void(JsonWriter&)>& write,
                     JsonWriter::Layout layout = JsonWriter::Layout::Compact) {
@@ -103,17 +103,17 @@ TEST(JsonWriter, PythonReadsNumbersBackExactly) {
     }
     json.endArray().endObject();
 
-    if (!quillon::cli::test::pythonAvailable()) {
+    if (!quillon::textio::test::pythonAvailable()) {
         GTEST_SKIP() << "/usr/bin/python3 is missing";
     }
-    const auto output = quillon::cli::test::pythonOutput(R"(
+    const auto output = quillon::textio::test::pythonOutput(R"(
 import json, sys
 with open(sys.argv[1], encoding='utf-8') as f:
     document = json.load(f)
 for number in document['numbers']:
     print(repr(number))
 )",
-                                                         out.str());
+                                                            out.str());
     ASSERT_TRUE(output) << out.str();
     std::istringstream lines(*output);
     std::string line;

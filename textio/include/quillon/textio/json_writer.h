@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 // Streaming JSON writer. Commas, colons and layout are its business; the caller names the parts:
 //   json.beginObject().key("z").number(20).key("name").string("W 45x2").endObject();
@@ -51,4 +51,4 @@ class JsonWriter {
     bool keyWritten_ = false;
 };
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 // A number given on the command line: a plain decimal, optional sign, digits with at most one
 // "." and an optional exponent ("-1.25e3", ".5", "20."), nothing before or after it. Unlike the
@@ -12,4 +12,4 @@ namespace quillon::cli {
 // "." is the decimal point in every locale.
 std::optional<double> strictNumber(std::string_view text);
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

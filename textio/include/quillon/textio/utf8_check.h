@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 // Byte-by-byte UTF-8 check after Unicode's table of well-formed sequences: no overlong forms,
 // no surrogates, nothing above U+10FFFF. Works across buffer ends, so the reader can stream.
@@ -58,4 +58,4 @@ class Utf8Check {
     unsigned char high_ = 0xBF;
 };
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

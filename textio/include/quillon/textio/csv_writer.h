@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "quillon/cli/csv_record.h"
+#include "quillon/textio/csv_record.h"
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 // CSV writer whose output CsvReader (and spreadsheets) read back field for field. A field is
 // quoted when it holds ",", a quote, CR or LF, begins or ends with a blank or tab (spreadsheets
@@ -37,4 +37,4 @@ class CsvWriter {
     bool lastFieldEmpty_ = false;
 };
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

@@ -1,6 +1,6 @@
-#include "quillon/cli/csv_writer.h"
+#include "quillon/textio/csv_writer.h"
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 namespace {
 
@@ -73,4 +73,4 @@ void CsvWriter::writeRecord(const CsvRecord& record) {
     endRecord();
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

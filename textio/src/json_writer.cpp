@@ -1,13 +1,13 @@
-#include "quillon/cli/json_writer.h"
+#include "quillon/textio/json_writer.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
 
-#include "quillon/cli/utf8_check.h"
+#include "quillon/textio/utf8_check.h"
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 namespace {
 
@@ -214,4 +214,4 @@ void JsonWriter::writeString(std::string_view text) {
     out_.put('"');
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

@@ -1,4 +1,4 @@
-#include "quillon/cli/csv_reader.h"
+#include "quillon/textio/csv_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <streambuf>
 #include <string_view>
 
-#include "quillon/cli/csv_error.h"
+#include "quillon/textio/csv_error.h"
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 namespace {
 
@@ -225,4 +225,4 @@ bool CsvReader::readMore() {
     return true;
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

@@ -5,10 +5,10 @@
 #include <istream>
 #include <vector>
 
-#include "quillon/cli/csv_record.h"
-#include "quillon/cli/utf8_check.h"
+#include "quillon/textio/csv_record.h"
+#include "quillon/textio/utf8_check.h"
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 // Streaming CSV reader (RFC 4180) for spline tables from scripts and spreadsheets.
 //  - Fields are separated by ","; a quoted field may hold commas, CR and LF, and "" for a quote.
@@ -60,4 +60,4 @@ class CsvReader {
     Utf8Check utf8_;
 };
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 // One CSV record: its fields and the line it starts on. The fields share one buffer, so a record
 // passed to CsvReader::next again and again reads a whole file without allocating per row.
@@ -32,4 +32,4 @@ class CsvRecord {
     std::int64_t line_ = 0;
 };
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio

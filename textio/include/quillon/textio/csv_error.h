@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillon::cli {
+namespace quillon::textio {
 
 // Input the CSV reader refuses. what() is the whole message for standard error,
 // "第 12 行：记录超过 64 KiB"; line() is the 1-based line it names.
@@ -21,4 +21,4 @@ class CsvError : public std::runtime_error {
     std::string reason_;
 };
 
-}  // namespace quillon::cli
+}  // namespace quillon::textio
