@@ -6,6 +6,7 @@
 #include "pin_measurement.h"
 #include "profile_shift_range.h"
 #include "quillon/engine/angle_constants.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/run_messages.h"
 #include "run_context.h"
 #include "span_measurement.h"
@@ -45,15 +46,15 @@ void formatForDisplay(RunContext& run) {
         run.step([&] { run.reformat(field, decimals); });
     };
     if (run.edition.formatsInputs) {
-        reformat(Field::x, 5);
+        reformat(Field::x, kShiftDecimals);
     }
     forEachResult(run.edition, [&](Field field) {
         if (field != Field::M || !run.edition.formatsPinMeasurementAtOnce) {
-            reformat(field, 3);
+            reformat(field, kLengthDecimals);
         }
     });
     if (run.edition.formatsInputs) {
-        reformat(Field::dp, 3);
+        reformat(Field::dp, kLengthDecimals);
     }
 }
 

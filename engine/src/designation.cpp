@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "profile_shift_range.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/edition.h"
 #include "quillon/engine/field_text.h"
 
@@ -22,10 +23,8 @@ constexpr double kStandardShiftLow = -0.05;
 constexpr double kStandardShiftHigh = 0.45;
 // The pressure angle of DIN 5480, which a three-number designation may give in place of z.
 constexpr double kStandardPressureAngle = 30;
-// dB is printed to three decimals; x is judged to nine, which absorbs the rounding of dB's
-// computation from z, m and x.
-constexpr int kDiameterDecimals = 3;
-constexpr int kShiftDecimals = 9;
+// x is judged to nine decimals, which absorbs the rounding of dB's computation from z, m and x.
+constexpr int kJudgedShiftDecimals = 9;
 
 constexpr int kLowestGrade = 5;
 constexpr int kHighestGrade = 12;
@@ -55,7 +54,7 @@ double shaftShift(double referenceDiameter, double module, double teeth) {
 
 // The shift as it is judged against a range: to nine decimals.
 double judgedShift(double referenceDiameter, double module, double teeth) {
-    return roundHalfEven(shaftShift(referenceDiameter, module, teeth), kShiftDecimals);
+    return roundHalfEven(shaftShift(referenceDiameter, module, teeth), kJudgedShiftDecimals);
 }
 
 bool isStandardShift(double shaftSignShift) {
@@ -64,12 +63,12 @@ bool isStandardShift(double shaftSignShift) {
 
 // Does the number print as 0 in a designation?
 bool printsAsZero(double value) {
-    return shortDecimal(value, kDiameterDecimals) == "0";
+    return shortDecimal(value, kLengthDecimals) == "0";
 }
 
 // "+0.45", "-0.05": a shift with its sign, as the notes name the range.
 std::string signedShift(double shift) {
-    return (shift > 0 ? "+" : "") + shortDecimal(shift, 5);
+    return (shift > 0 ? "+" : "") + shortDecimal(shift, kShiftDecimals);
 }
 
 std::string standardShiftRange(SplineKind kind) {
@@ -415,11 +414,11 @@ std::vector<std::string> sizeNotes(const SplineDesignation& designation) {
         return notes;  // not a spline: parseDesignation and designationOfForm refuse it
     }
     if (!isStandardShift(shift)) {
-        notes.push_back("变位系数 x = " + shortDecimal(kindSign(designation.kind) * shift, 5) +
-                        " 不在 " + standardShiftRange(designation.kind) +
-                        " 之间，不是 DIN 5480 的标准尺寸");
+        notes.push_back(
+            "变位系数 x = " + shortDecimal(kindSign(designation.kind) * shift, kShiftDecimals) +
+            " 不在 " + standardShiftRange(designation.kind) + " 之间，不是 DIN 5480 的标准尺寸");
     }
-    const std::string diameter = shortDecimal(designation.referenceDiameter, kDiameterDecimals);
+    const std::string diameter = shortDecimal(designation.referenceDiameter, kLengthDecimals);
     if (diameter.find('.') != std::string::npos) {
         notes.push_back("基准直径 dB = " + diameter +
                         " mm 不是整毫米数，DIN 5480 的标准尺寸都是整毫米数");
@@ -432,7 +431,7 @@ std::string printDesignation(const SplineDesignation& designation) {
     std::string text = "DIN 5480 - ";
     text += designation.kind == SplineKind::External ? 'W' : 'N';
     text += ' ';
-    text += shortDecimal(designation.referenceDiameter, kDiameterDecimals);
+    text += shortDecimal(designation.referenceDiameter, kLengthDecimals);
     text.append(kBetween).append(writeNumber(designation.module));
     text.append(kBetween).append(writeNumber(designation.pressureAngle));
     text.append(kBetween).append(writeNumber(designation.teeth));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "quillon/engine/angle_constants.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/involute.h"
 
 namespace quillon::engine {
@@ -32,7 +33,7 @@ void measurePins(RunContext& run) {
 
     const auto writeM = [&](double value) {
         if (run.edition.formatsPinMeasurementAtOnce) {
-            run.writeFormatted(Field::M, value, 3);
+            run.writeFormatted(Field::M, value, kLengthDecimals);
         } else {
             run.write(Field::M, value);
         }

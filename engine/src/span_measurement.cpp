@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "quillon/engine/angle_constants.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/involute.h"
 
 namespace quillon::engine {
@@ -49,7 +50,7 @@ void measureSpan(RunContext& run) {
         double inner = (k - 0.5) * kPi + zVirtual * inv(alpha);
         const double shiftTerm = 2.0 * x * std::tan(a);
         inner = run.kind == SplineKind::External ? inner + shiftTerm : inner - shiftTerm;
-        run.writeFormatted(Field::W, m * std::cos(a) * inner, 3);
+        run.writeFormatted(Field::W, m * std::cos(a) * inner, kLengthDecimals);
     });
     if (!measured) {
         run.write(Field::W, 0.0);

@@ -1,5 +1,6 @@
 #include "quillon/geometry/profile_input.h"
 
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/engine/spline_input.h"
 #include "quillon/engine/spline_result.h"
@@ -18,7 +19,10 @@ double exactDiameter(const Form& form, const RunState& state, Field field, doubl
         return shown;
     }
     const std::string text = form.text(field);
-    return text == formatNumber(*computed, 3) || text == writeNumber(*computed) ? *computed : shown;
+    return text == formatNumber(*computed, engine::kLengthDecimals) ||
+                   text == writeNumber(*computed)
+               ? *computed
+               : shown;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/field_text.h"
 
 using namespace quillon::engine;
@@ -39,7 +40,7 @@ std::string limitText(double value) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    return formatNumber(value, 3);
+    return formatNumber(value, engine::kLengthDecimals);
 }
 
 }  // namespace quillon::report

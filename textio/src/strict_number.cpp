@@ -9,9 +9,6 @@ namespace quillon::textio {
 
 namespace {
 
-// Far beyond any double's decimal exponent, and small enough never to overflow an int.
-constexpr int kExponentCap = 100000;
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -22,17 +19,6 @@ std::size_t digitsFrom(std::string_view text, std::size_t pos) {
         ++end;
     }
     return end - pos;
-}
-
-// The decimal exponent of the leading nonzero digit, e.g. 3 for "1234.5" and -2 for "0.012e0":
-// out of range with a negative one is an underflow, otherwise an overflow.
-int leadingExponent(std::string_view integer, std::string_view fraction, int exponent) {
-    const std::size_t firstInteger = integer.find_first_not_of('0');
-    if (firstInteger != std::string_view::npos) {
-        return exponent + static_cast<int>(integer.size() - firstInteger) - 1;
-    }
-    const std::size_t firstFraction = fraction.find_first_not_of('0');
-    return exponent - static_cast<int>(firstFraction) - 1;
 }
 
 }  // namespace
@@ -54,20 +40,15 @@ std::optional<double> strictNumber(std::string_view text) {
     if (integer.empty() && fraction.empty()) {
         return std::nullopt;
     }
-    int exponent = 0;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        bool negativeExponent = false;
         if (++pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negativeExponent = text[pos++] == '-';
+            ++pos;
         }
         const std::size_t digits = digitsFrom(text, pos);
         if (digits == 0) {
             return std::nullopt;
         }
-        for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-            exponent = std::min(exponent * 10 + (text[pos] - '0'), kExponentCap);
-        }
-        exponent = negativeExponent ? -exponent : exponent;
+        pos += digits;
     }
     if (pos != text.size()) {
         return std::nullopt;
@@ -76,13 +57,26 @@ std::optional<double> strictNumber(std::string_view text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data() + mantissaStart, end, value);
-    if (error == std::errc::result_out_of_range &&
-        leadingExponent(integer, fraction, exponent) < 0) {
-        value = 0;  // too small for a double: the nearest one is zero
-    } else if (error != std::errc() || stop != end || !std::isfinite(value)) {
+    // A value beyond a double either way is refused, an underflow of a non-zero text too: "1e-400"
+    // is no zero the user meant. Zero with any exponent ("0e-400") is zero.
+    const bool zero = integer.find_first_not_of('0') == std::string_view::npos &&
+                      fraction.find_first_not_of('0') == std::string_view::npos;
+    if (zero) {
+        return negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || stop != end || !std::isfinite(value) || value == 0) {
         return std::nullopt;
     }
     return negative ? -value : value;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 }  // namespace quillon::textio

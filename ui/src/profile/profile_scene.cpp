@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "profile_path.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/geometry/pin_position.h"
 #include "quillon/geometry/polyline.h"
@@ -37,7 +38,7 @@ QPen cosmeticPen(const QColor& colour, double width, Qt::PenStyle style = Qt::So
 }
 
 QString millimetres(double value) {
-    return QString::fromStdString(engine::formatNumber(value, 3));
+    return QString::fromStdString(engine::formatNumber(value, engine::kLengthDecimals));
 }
 
 // A label that keeps its size whatever the zoom, its left end at `at`.

@@ -5,11 +5,18 @@
 
 namespace quillon::textio {
 
-// A number given on the command line: a plain decimal, optional sign, digits with at most one
-// "." and an optional exponent ("-1.25e3", ".5", "20."), nothing before or after it. Unlike the
-// window's fields, "20abc", " 20", "", "inf", "nan" and "0x14" are refused, and so is a value
-// beyond the range of a double; one too small for it reads as the nearest double (0 at the end).
-// "." is the decimal point in every locale.
+// A number typed outside the windows' fields (the command line, a batch, the strength page): a
+// plain decimal, optional sign, digits with at most one "." and an optional exponent ("-1.25e3",
+// ".5", "20."), nothing before or after it. Unlike the window's fields, "20abc", " 20", "",
+// "inf", "nan" and "0x14" are refused, and so is a value a double cannot hold: beyond its range
+// ("1e309") or a non-zero text too small for it ("1e-400"). "." is the decimal point in every
+// locale.
 std::optional<double> strictNumber(std::string_view text);
+
+// What every door says of a text strictNumber refuses, after the text itself.
+inline constexpr std::string_view kNotANumber = "不是有效的数值";
+
+// The text without the blanks, tabs and line breaks around it (a field's text as typed).
+std::string_view trimBlanks(std::string_view text);
 
 }  // namespace quillon::textio
