@@ -7,6 +7,9 @@
 #include <numbers>
 #include <string>
 
+#include "quillon/engine/display_decimals.h"
+#include "quillon/engine/field_text.h"
+#include "quillon/strength/strength_quantities.h"
 #include "quillon/strength/strength_text.h"
 
 namespace quillon::strength {
@@ -14,41 +17,9 @@ namespace {
 
 constexpr double kNewtonMetresPerKilowattRpm = 9549.3;  // T = 9549.3·P/n
 
-struct FieldNames {
-    std::string_view key;
-    std::string_view caption;
-};
-
-// In the order of InputField.
-constexpr FieldNames kFieldNames[] = {
-    {"torque", "转矩 T"},
-    {"power", "功率 P"},
-    {"speed", "转速 n"},
-    {"length", "接合长度 l"},
-    {"ka", "使用系数 KA"},
-    {"load-share", "承载齿比例 φ"},
-    {"chamfer-shaft", "轴齿顶倒角 c1"},
-    {"chamfer-hub", "毂齿顶倒角 c2"},
-    {"joint", "连接方式"},
-    {"conditions", "工作条件"},
-    {"hardened", "齿面淬硬"},
-    {"p-allowed", "许用挤压应力 [p]"},
-    {"bore", "空心轴内孔直径 di"},
-    {"yield", "屈服强度 Re"},
-    {"safety-min", "要求的扭转安全系数"},
-};
-
-const FieldNames& namesOf(InputField field) {
-    return kFieldNames[static_cast<std::size_t>(field)];
-}
-
-// "转矩 T" + "必须大于 0。" -> "转矩 T 必须大于 0。": a blank after a Latin symbol only.
-std::string sentence(InputField field, std::string_view rest) {
-    std::string text(fieldCaption(field));
-    if (static_cast<unsigned char>(text.back()) < 0x80) {
-        text += ' ';
-    }
-    return text.append(rest);
+// A length in a message, as the window shows lengths.
+std::string lengthText(double value) {
+    return engine::formatNumber(value, engine::kLengthDecimals);
 }
 
 class Problems {
@@ -57,23 +28,12 @@ class Problems {
         list_.push_back({field, std::move(message)});
     }
 
-    // A number the field must hold: finite, and above zero or at least zero.
-    void requirePositive(InputField field, double value) {
-        if (finite(field, value) && !(value > 0)) {
-            add(field, sentence(field, "必须大于 0。"));
+    // A number the field must hold: finite and within its row's range.
+    void requireInRange(InputField field, double value) {
+        std::string problem = textio::rangeProblem(inputQuantity(field), value);
+        if (!problem.empty()) {
+            add(field, std::move(problem));
         }
-    }
-    void requireNonNegative(InputField field, double value) {
-        if (finite(field, value) && value < 0) {
-            add(field, sentence(field, "不能为负数。"));
-        }
-    }
-    bool finite(InputField field, double value) {
-        if (!std::isfinite(value)) {
-            add(field, sentence(field, "不是有效的数值。"));
-            return false;
-        }
-        return true;
     }
 
     bool empty() const { return list_.empty(); }
@@ -85,13 +45,13 @@ class Problems {
 
 void checkTorqueSource(const StrengthInput& in, Problems& problems) {
     if (in.torque) {
-        problems.requirePositive(InputField::Torque, *in.torque);
+        problems.requireInRange(InputField::Torque, *in.torque);
     }
     if (in.power) {
-        problems.requirePositive(InputField::Power, *in.power);
+        problems.requireInRange(InputField::Power, *in.power);
     }
     if (in.speed) {
-        problems.requirePositive(InputField::Speed, *in.speed);
+        problems.requireInRange(InputField::Speed, *in.speed);
     }
     if (in.torque && (in.power || in.speed)) {
         problems.add(InputField::Torque, "转矩 T 与功率 P、转速 n 只能给出一种。");
@@ -100,7 +60,7 @@ void checkTorqueSource(const StrengthInput& in, Problems& problems) {
     } else if (in.speed && !in.power) {
         problems.add(InputField::Power, "给出转速 n 时还须给出功率 P。");
     } else if (!in.torque && !in.power) {
-        problems.add(InputField::Torque, "请给出转矩 T，或者功率 P 和转速 n。");
+        problems.add(InputField::Torque, std::string(kLoadMissing));
     }
 }
 
@@ -113,26 +73,27 @@ bool geometryUsable(double z, const MatingGeometry& g) {
 void checkGeometryInputs(const StrengthInput& in, const MatingGeometry& g, Problems& problems) {
     const double chamfers = in.chamferShaft + in.chamferHub;
     const double toothHeight = (g.da1 - g.da2) / 2;
-    if (in.chamferShaft >= 0 && in.chamferHub >= 0 && !(toothHeight - chamfers > 0)) {
+    const bool chamfersRead = std::isfinite(chamfers) && in.chamferShaft >= 0 && in.chamferHub >= 0;
+    if (chamfersRead && !(toothHeight - chamfers > 0)) {
         const InputField field =
             in.chamferShaft >= in.chamferHub ? InputField::ChamferShaft : InputField::ChamferHub;
-        problems.add(field, "倒角过大：c1 + c2 = " + fixedText(chamfers, 3) +
-                                " mm，不小于齿高 (da1 − da2)/2 = " + fixedText(toothHeight, 3) +
+        problems.add(field, "倒角过大：c1 + c2 = " + lengthText(chamfers) +
+                                " mm，不小于齿高 (da1 − da2)/2 = " + lengthText(toothHeight) +
                                 " mm，齿面没有接触高度 h'。");
     }
     if (in.bore >= 0 && !(in.bore < g.df1)) {
         problems.add(InputField::Bore, "空心轴内孔直径 di 必须小于轴的齿根圆直径 df1 = " +
-                                           fixedText(g.df1, 3) + " mm。");
+                                           lengthText(g.df1) + " mm。");
     }
 }
 
 // A failing value shown below its limit: with the usual decimals, or more where those would round
 // it up to the limit (0.996 -> "0.996" against 1, not "1.00").
 std::string textBelow(double value, double limit, int decimals) {
-    std::string text = fixedText(value, decimals);
+    std::string text = engine::formatNumber(value, decimals);
     for (int more = decimals + 1; more <= 12 && !(std::strtod(text.c_str(), nullptr) < limit);
          ++more) {
-        text = fixedText(value, more);
+        text = engine::formatNumber(value, more);
     }
     return text;
 }
@@ -141,7 +102,7 @@ std::string verdictOf(const StrengthResult& r) {
     if (r.ok) {
         return "通过";
     }
-    const int decimals = decimalsOf(Quantity::Safety);
+    const int decimals = resultQuantity(ResultField::Safety).decimals;
     std::string text = "不通过：";
     for (std::size_t i = 0; i < r.failed.size(); ++i) {
         if (i > 0) {
@@ -176,7 +137,7 @@ std::optional<std::string_view> notCheckedReason(double beta) {
 }
 
 std::string_view fieldKey(InputField field) {
-    return namesOf(field).key;
+    return inputQuantity(field).key;
 }
 
 std::optional<InputField> fieldFromKey(std::string_view key) {
@@ -189,7 +150,7 @@ std::optional<InputField> fieldFromKey(std::string_view key) {
 }
 
 std::string_view fieldCaption(InputField field) {
-    return namesOf(field).caption;
+    return inputQuantity(field).caption;
 }
 
 std::string_view checkKey(FailedCheck check) {
@@ -205,30 +166,27 @@ StrengthCheck check(const StrengthInput& in, double z, const MatingGeometry& pai
             "花键的齿数或直径不能用于强度校核：须齿数 z > 0，da1 > da2，dm > 0，df1 > 0。");
     }
     checkTorqueSource(in, problems);
-    problems.requirePositive(InputField::Length, in.length);
-    problems.requirePositive(InputField::Ka, in.ka);
-    if (problems.finite(InputField::LoadShare, in.loadShare) &&
-        !(in.loadShare >= 0.5 && in.loadShare <= 1)) {
-        problems.add(InputField::LoadShare, "承载齿比例 φ 必须在 0.5 到 1 之间。");
-    }
-    problems.requireNonNegative(InputField::ChamferShaft, in.chamferShaft);
-    problems.requireNonNegative(InputField::ChamferHub, in.chamferHub);
-    problems.requireNonNegative(InputField::Bore, in.bore);
+    problems.requireInRange(InputField::Length, in.length);
+    problems.requireInRange(InputField::Ka, in.ka);
+    problems.requireInRange(InputField::LoadShare, in.loadShare);
+    problems.requireInRange(InputField::ChamferShaft, in.chamferShaft);
+    problems.requireInRange(InputField::ChamferHub, in.chamferHub);
+    problems.requireInRange(InputField::Bore, in.bore);
     if (geometryOk) {
         checkGeometryInputs(in, pair, problems);
     }
     const std::optional<PressureRange> range =
         permissiblePressure(in.joint, in.conditions, in.hardened);
     if (in.pAllowed) {
-        problems.requirePositive(InputField::PAllowed, *in.pAllowed);
+        problems.requireInRange(InputField::PAllowed, *in.pAllowed);
     } else if (!range) {
         problems.add(InputField::PAllowed,
                      std::string(kNoPermissiblePressureNote) + "请输入许用挤压应力 [p]。");
     }
     if (in.yield) {
-        problems.requirePositive(InputField::Yield, *in.yield);
+        problems.requireInRange(InputField::Yield, *in.yield);
     }
-    problems.requirePositive(InputField::SafetyMin, in.safetyMin);
+    problems.requireInRange(InputField::SafetyMin, in.safetyMin);
     if (!problems.empty()) {
         return {problems.take(), std::nullopt};
     }

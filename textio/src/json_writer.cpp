@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "quillon/textio/strict_number.h"
 #include "quillon/textio/utf8_check.h"
 
 namespace quillon::textio {
@@ -60,6 +61,42 @@ int sequenceLength(std::string_view text) {
     return -length;
 }
 
+// The JSON grammar of a number: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
+bool isJsonNumber(std::string_view text) {
+    std::size_t pos = 0;
+    const auto digits = [&text, &pos] {
+        const std::size_t start = pos;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+            ++pos;
+        }
+        return pos - start;
+    };
+    if (pos < text.size() && text[pos] == '-') {
+        ++pos;
+    }
+    const std::size_t integerStart = pos;
+    const std::size_t integer = digits();
+    if (integer == 0 || (integer > 1 && text[integerStart] == '0')) {
+        return false;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        if (digits() == 0) {
+            return false;
+        }
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            ++pos;
+        }
+        if (digits() == 0) {
+            return false;
+        }
+    }
+    return pos == text.size();
+}
+
 }  // namespace
 
 JsonWriter::JsonWriter(std::ostream& out, Layout layout) : out_(out), layout_(layout) {}
@@ -112,6 +149,20 @@ JsonWriter& JsonWriter::number(double value) {
     } else {
         out_ << "null";
     }
+    afterValue();
+    return *this;
+}
+
+JsonWriter& JsonWriter::numberText(std::string_view text) {
+    const auto value = strictNumber(text);
+    if (!value) {
+        return null();
+    }
+    if (!isJsonNumber(text)) {
+        return number(*value);
+    }
+    beforeValue();
+    out_ << text;
     afterValue();
     return *this;
 }

@@ -125,4 +125,19 @@ for number in document['numbers']:
     }
 }
 
+// The window's digits stay as they are where they are JSON; other strict numbers become their
+// value, anything else null.
+TEST(JsonWriter, NumberTextKeepsTheShownDigits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"48.000", "48.000"}, {"4", "4"},   {"-0.050", "-0.050"}, {"1e3", "1e3"},
+        {".5", "0.5"},        {"+2", "2"},  {"20.", "20"},        {"007", "7"},
+        {"abc", "null"},      {"", "null"}, {"1e-400", "null"},   {"-", "null"},
+    };
+    for (const auto& [text, written] : cases) {
+        std::ostringstream out;
+        JsonWriter(out).numberText(text);
+        EXPECT_EQ(out.str(), std::string(written) + "\n") << text;
+    }
+}
+
 }  // namespace

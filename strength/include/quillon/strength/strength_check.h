@@ -30,7 +30,7 @@ inline constexpr std::string_view kHelicalNotChecked =
 std::optional<std::string_view> notCheckedReason(double beta);
 
 // The user's inputs. An empty optional is a field left empty; whether a text is a number is the
-// caller's to decide (parseInputNumber helps).
+// caller's to decide (textio::strictNumber).
 struct StrengthInput {
     std::optional<double> torque;  // T, N·m; or else power and speed
     std::optional<double> power;   // P, kW

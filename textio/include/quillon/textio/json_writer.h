@@ -28,6 +28,9 @@ class JsonWriter {
 
     JsonWriter& string(std::string_view text);
     JsonWriter& number(double value);
+    // A number as the program shows it ("48.000", "4"), its digits kept; a text that is no JSON
+    // number but a strict one (".5", "+2") is written as its value, any other text as null.
+    JsonWriter& numberText(std::string_view text);
     JsonWriter& boolean(bool value);
     JsonWriter& null();
 
