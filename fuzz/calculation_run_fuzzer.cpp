@@ -49,24 +49,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     quillon::document::SplineDocument spline(
         lite ? quillon::engine::Edition::lite() : quillon::engine::Edition::tolerance(),
         lite ? nullptr : database);
-    quillon::engine::InMemoryForm& form = *spline.ownForm();
     Reader reader(std::string_view(reinterpret_cast<const char*>(bytes), size));
     for (int run = 0; run < 4 && !reader.done(); ++run) {
         const std::string choice = reader.next();
         const unsigned selector = choice.empty() ? 0u : static_cast<unsigned char>(choice[0]);
-        form.selectKind((selector & 2u) ? quillon::engine::SplineKind::Internal
-                                        : quillon::engine::SplineKind::External);
+        spline.selectKind((selector & 2u) ? quillon::engine::SplineKind::Internal
+                                          : quillon::engine::SplineKind::External);
         for (Field field : kInputs) {
             if (!reader.done()) {
                 spline.setText(field, reader.next());
             }
         }
-        form.forgetHistory();
+        spline.forgetHistory();
         spline.calculate();
         (void)spline.reportLines();
         (void)spline.inspection();
         for (Field field : kResults) {
-            if (!std::isfinite(quillon::engine::readNumber(form.text(field)))) {
+            if (!std::isfinite(quillon::engine::readNumber(spline.form().text(field)))) {
                 std::abort();
             }
         }

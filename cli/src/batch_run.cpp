@@ -30,13 +30,20 @@ struct BatchColumn {
     std::string name;
 };
 
+// Columns are snake_case ("load_share"); the hyphens of earlier batches ("load-share") still read.
+std::string snakeCase(std::string_view column) {
+    std::string key(column);
+    std::ranges::replace(key, '-', '_');
+    return key;
+}
+
 // The input columns named by the header row, in its order.
 std::vector<BatchColumn> readHeader(const textio::CsvRecord& header,
                                     const engine::Edition& edition) {
     std::vector<BatchColumn> columns;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const SplineInputName* input = findInputByColumn(header[i]);
-        const auto strengthInput = strength::fieldFromKey(header[i]);
+        const auto strengthInput = strength::fieldFromKey(snakeCase(header[i]));
         if (input == nullptr && !strengthInput) {
             throw UnusableHeader{"未知的列“" + std::string(header[i]) + "”"};
         }
@@ -48,11 +55,12 @@ std::vector<BatchColumn> readHeader(const textio::CsvRecord& header,
             columns.push_back({nullptr, strengthInput, std::string(header[i])});
             continue;
         }
-        const bool toleranceColumn = input->column == "grade" || input->column == "series";
+        const bool toleranceColumn =
+            input->quantity.key == "grade" || input->quantity.key == "series";
         if (toleranceColumn && !edition.hasTolerances()) {
             throw UnusableHeader{"列“" + std::string(header[i]) + "”只用于公差版"};
         }
-        if (input->column == "ha_star" && edition.hasTolerances()) {
+        if (input->quantity.key == "ha_star" && edition.hasTolerances()) {
             throw UnusableHeader{"列“ha_star”只用于简化版（--lite）"};
         }
         columns.push_back({input, std::nullopt, std::string(header[i])});

@@ -80,11 +80,6 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The program whose profile page the drawings match, byte for byte.
-std::string drawingCreator(const engine::Edition& edition) {
-    return std::string(edition.hasTolerances() ? "quillon" : "quillon-lite") + ' ' + kVersion;
-}
-
 // The drawing's data table: aligned text, tab-separated lines or CSV (as the page copies and
 // exports it).
 void writeTable(std::ostream& out, const geometry::DrawingTable& table, const std::string& format) {
@@ -120,9 +115,9 @@ std::optional<int> writeFiles(const CommandOptions& options, const document::Spl
             return kExitRejected;
         }
         // As the profile page exports it: the DXF with the data table, the SVG without.
-        const std::string text = document::profileDrawing(*profile.input, *profile.design.form,
-                                                          format, drawingCreator(spline.edition()),
-                                                          document::drawingData(spline));
+        const std::string text =
+            document::profileDrawing(*profile.input, *profile.design.form, format,
+                                     spline.drawingCreator(), document::drawingData(spline));
         if (const auto failure = report::replaceFile(
                 fromUtf8(*path), QByteArray::fromStdString(text), QStringLiteral("齿形文件"))) {
             err << "quillon-cli: " << failure->toStdString() << '\n';
@@ -165,7 +160,7 @@ int runSingle(const CommandOptions& options, const engine::Edition& edition,
         textio::JsonWriter json(out);
         writeJson(json, answer);
     } else {
-        for (const std::string& message : spline.ownForm()->messages()) {
+        for (const std::string& message : spline.messages()) {
             err << "系统提示：" << message << '\n';
         }
         writeText(out, answer);
@@ -216,7 +211,7 @@ int runCommandLine(std::span<const std::string> arguments,
         return kExitUsage;
     }
     if (options.help) {
-        out << kHelpText;
+        out << helpText();
         return kExitOk;
     }
     if (options.version) {

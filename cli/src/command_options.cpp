@@ -4,6 +4,8 @@
 #include <array>
 #include <set>
 
+#include "quillon/strength/strength_quantities.h"
+
 namespace quillon::cli {
 namespace {
 
@@ -32,6 +34,15 @@ constexpr std::array<OptionSpec, 12> kProgramOptions = {{
     {"-o", Takes::Value},
     {"--format", Takes::Value},
 }};
+
+std::optional<strength::InputField> strengthFieldOfOption(std::string_view option) {
+    for (const strength::InputField field : strength::kInputFields) {
+        if (strength::inputQuantity(field).option == option) {
+            return field;
+        }
+    }
+    return std::nullopt;
+}
 
 void store(CommandOptions& options, std::string_view name, std::string value) {
     if (name == "--help" || name == "-h") {
@@ -89,9 +100,7 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
         const std::string name = argument.substr(0, equals);
         const auto* program = std::ranges::find(kProgramOptions, name, &OptionSpec::name);
         const SplineInputName* input = findInputByOption(name);
-        const auto strengthKey = name.rfind("--", 0) == 0
-                                     ? strength::fieldFromKey(std::string_view(name).substr(2))
-                                     : std::nullopt;
+        const auto strengthKey = strengthFieldOfOption(name);
         const bool isStrength = strengthKey.has_value();
         const strength::InputField strengthField = strengthKey.value_or(strength::InputField{});
         if (program == kProgramOptions.end() && input == nullptr && !isStrength) {

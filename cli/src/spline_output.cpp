@@ -5,6 +5,7 @@
 
 #include "quillon/engine/designation.h"
 #include "quillon/engine/field_text.h"
+#include "quillon/strength/strength_quantities.h"
 #include "quillon/strength/strength_text.h"
 
 namespace quillon::cli {
@@ -29,6 +30,11 @@ constexpr std::array<NamedField, 10> kResultFields = {{
     {"M", Field::M},
     {"xm", Field::xm},
 }};
+
+// The inputs that are words, not numbers: the grade ("9") stands beside its letter in "9H".
+bool isTextInput(Field field) {
+    return field == Field::grade || field == Field::seriesLetter;
+}
 
 bool inEdition(Field field, const engine::Edition& edition) {
     if (field == Field::grade || field == Field::seriesLetter) {
@@ -74,7 +80,7 @@ void jsonLimits(textio::JsonWriter& json, const char* name,
         return;
     }
     const auto pair = upperLower(*limits);
-    json.beginArray().string(pair[0]).string(pair[1]).endArray();
+    json.beginArray().numberText(pair[0]).numberText(pair[1]).endArray();
 }
 
 void jsonTolerance(textio::JsonWriter& json, const document::InspectionValues& values) {
@@ -84,47 +90,43 @@ void jsonTolerance(textio::JsonWriter& json, const document::InspectionValues& v
         return;
     }
     json.beginObject();
-    json.key("A").string(engine::writeNumber(values.table->seriesDeviation));
-    json.key("T").string(engine::writeNumber(values.table->totalTolerance));
-    json.key("TE").string(engine::writeNumber(values.table->actualTolerance));
-    json.key("row").string(std::to_string(values.table->row));
+    json.key("A").numberText(engine::writeNumber(values.table->seriesDeviation));
+    json.key("T").numberText(engine::writeNumber(values.table->totalTolerance));
+    json.key("TE").numberText(engine::writeNumber(values.table->actualTolerance));
+    json.key("row").number(values.table->row);
     jsonLimits(json, "W_limits", values.wLimits);
     jsonLimits(json, "M_limits", values.mLimits);
     jsonLimits(json, "M_limits_exact", values.mLimitsExact);
     json.endObject();
 }
 
-void jsonNumber(textio::JsonWriter& json, const char* name, std::optional<double> value) {
-    json.key(name);
-    value ? json.number(*value) : json.null();
-}
-
-// The strength check at full precision; null where not computed.
+// The strength check, each number at full precision; null where not computed.
 void jsonStrength(textio::JsonWriter& json, const document::SplineStrength& checked) {
     json.key("strength").beginObject();
     json.key("method").string(strength::kMethod);
     const auto& result = checked.check.result;
-    const auto value = [&result](double strength::StrengthResult::*member) {
-        return result ? std::optional(*result.*member) : std::nullopt;
-    };
-    jsonNumber(json, "dm", value(&strength::StrengthResult::meanDiameter));
-    jsonNumber(json, "h", value(&strength::StrengthResult::contactHeight));
-    jsonNumber(json, "Ft", value(&strength::StrengthResult::force));
-    jsonNumber(json, "p", value(&strength::StrengthResult::pressure));
-    jsonNumber(json, "p_allowed", value(&strength::StrengthResult::pAllowed));
-    json.key("p_range");
-    if (result && result->pRange) {
-        json.beginArray().number(result->pRange->low).number(result->pRange->high).endArray();
-    } else {
-        json.null();
+    for (const strength::ResultField field : strength::kResultFields) {
+        json.key(strength::resultQuantity(field).key);
+        if (!result) {
+            json.null();
+        } else if (field == strength::ResultField::Ok) {
+            json.boolean(result->ok);
+        } else {
+            const auto value = strength::resultValue(*result, field);
+            value ? json.number(*value) : json.null();
+        }
+        if (field == strength::ResultField::PAllowed) {
+            json.key("p_range");
+            if (result && result->pRange) {
+                json.beginArray()
+                    .number(result->pRange->low)
+                    .number(result->pRange->high)
+                    .endArray();
+            } else {
+                json.null();
+            }
+        }
     }
-    jsonNumber(json, "safety", value(&strength::StrengthResult::safety));
-    jsonNumber(json, "torque_max", value(&strength::StrengthResult::torqueMax));
-    jsonNumber(json, "length_min", value(&strength::StrengthResult::lengthMin));
-    jsonNumber(json, "tau", value(&strength::StrengthResult::tau));
-    jsonNumber(json, "tau_safety", result ? result->tauSafety : std::nullopt);
-    json.key("ok");
-    result ? json.boolean(result->ok) : json.null();
     json.key("failed").beginArray();
     if (result) {
         for (const strength::FailedCheck failed : result->failed) {
@@ -225,7 +227,9 @@ void writeJson(textio::JsonWriter& json, const SplineAnswer& answer,
     json.key("input").beginObject();
     for (const SplineInputName& input : splineInputNames()) {
         if (input.field && inEdition(*input.field, spline.edition())) {
-            json.key(input.column).string(form.text(*input.field));
+            json.key(input.quantity.key);
+            const std::string text = form.text(*input.field);
+            isTextInput(*input.field) ? json.string(text) : json.numberText(text);
         }
     }
     json.endObject();
@@ -234,7 +238,7 @@ void writeJson(textio::JsonWriter& json, const SplineAnswer& answer,
         json.beginObject();
         for (const NamedField& named : kResultFields) {
             if (inEdition(named.field, spline.edition())) {
-                json.key(named.name).string(form.text(named.field));
+                json.key(named.name).numberText(form.text(named.field));
             }
         }
         json.endObject();
@@ -243,9 +247,9 @@ void writeJson(textio::JsonWriter& json, const SplineAnswer& answer,
     }
     const document::InspectionValues values = spline.inspection();
     json.key("k");
-    values.k&& answer.calculated ? json.string(*values.k) : json.null();
+    values.k&& answer.calculated ? json.numberText(*values.k) : json.null();
     json.key("messages").beginArray();
-    for (const std::string& message : spline.ownForm()->messages()) {
+    for (const std::string& message : spline.messages()) {
         json.string(message);
     }
     json.endArray();
@@ -279,10 +283,9 @@ std::vector<std::string> resultColumns(const engine::Edition& edition, bool with
                                        "M_upper_exact", "M_lower_exact"});
     }
     if (withStrength) {
-        columns.insert(columns.end(), {"strength_dm", "strength_h", "strength_Ft", "strength_p",
-                                       "strength_p_allowed", "strength_safety",
-                                       "strength_torque_max", "strength_length_min", "strength_tau",
-                                       "strength_tau_safety", "strength_ok"});
+        for (const strength::ResultField field : strength::kResultFields) {
+            columns.push_back(strength::resultColumn(field));
+        }
     }
     columns.insert(columns.end(), {"messages", "error"});
     return columns;
@@ -321,26 +324,12 @@ std::vector<std::string> resultValues(const SplineAnswer& answer, bool withStren
         const strength::StrengthResult* result = answer.strength && answer.strength->check.result
                                                      ? &*answer.strength->check.result
                                                      : nullptr;
-        using Q = strength::Quantity;
-        const auto text = [result](double strength::StrengthResult::*member, Q quantity) {
-            return result ? strength::quantityText(*result.*member, quantity) : std::string();
-        };
-        values.push_back(text(&strength::StrengthResult::meanDiameter, Q::MeanDiameter));
-        values.push_back(text(&strength::StrengthResult::contactHeight, Q::ContactHeight));
-        values.push_back(text(&strength::StrengthResult::force, Q::Force));
-        values.push_back(text(&strength::StrengthResult::pressure, Q::Stress));
-        values.push_back(text(&strength::StrengthResult::pAllowed, Q::Stress));
-        values.push_back(text(&strength::StrengthResult::safety, Q::Safety));
-        values.push_back(text(&strength::StrengthResult::torqueMax, Q::Torque));
-        values.push_back(text(&strength::StrengthResult::lengthMin, Q::MinLength));
-        values.push_back(text(&strength::StrengthResult::tau, Q::Stress));
-        values.push_back(result && result->tauSafety
-                             ? strength::quantityText(*result->tauSafety, Q::Safety)
-                             : std::string());
-        values.push_back(result ? (result->ok ? "通过" : result->verdict) : std::string());
+        for (const strength::ResultField field : strength::kResultFields) {
+            values.push_back(result ? strength::resultText(*result, field) : std::string());
+        }
     }
     std::string messages;
-    for (const std::string& message : spline.ownForm()->messages()) {
+    for (const std::string& message : spline.messages()) {
         messages += (messages.empty() ? "" : " | ") + message;
     }
     values.push_back(messages);

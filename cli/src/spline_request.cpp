@@ -13,26 +13,64 @@ namespace {
 
 using engine::Field;
 
+// The inputs of one spline as the command line names them (the text output names a field by the
+// window's caption, fieldCaption). The defaults are the start texts of a fresh window (startText),
+// which a test holds them to.
 constexpr std::array<SplineInputName, 12> kInputs = {{
-    {"designation", "--designation", std::nullopt},
-    {"kind", "--kind", std::nullopt},
-    {"z", "--z", Field::z},
-    {"m", "--m", Field::m},
-    {"alpha", "--alpha", Field::alpha},
-    {"beta", "--beta", Field::beta},
-    {"x", "--x", Field::x},
-    {"cn", "--cn", Field::cn},
-    {"dp", "--dp", Field::dp},
-    {"ha_star", "--ha", Field::haStar},
-    {"grade", "--grade", Field::grade},
-    {"series", "--series", Field::seriesLetter},
+    {{.key = "designation",
+      .option = "--designation",
+      .caption = "按标记给出种类、齿数、模数、压力角和变位（及公差）",
+      .valueName = "标记",
+      .help = "，\n例如 \"DIN 5480 - W 50 x 2 x 30 x 24 x 8f\"；可与 --dp、--cn 同用"},
+     std::nullopt},
+    {{.key = "kind",
+      .option = "--kind",
+      .caption = "外花键或内花键",
+      .defaultText = "shaft",
+      .valueName = "shaft|hub"},
+     std::nullopt},
+    {{.key = "z", .option = "--z", .caption = "齿数"}, Field::z},
+    {{.key = "m", .option = "--m", .caption = "模数", .unit = "mm", .defaultText = "1.25"},
+     Field::m},
+    {{.key = "alpha", .option = "--alpha", .caption = "压力角", .unit = "°", .defaultText = "30"},
+     Field::alpha},
+    {{.key = "beta", .option = "--beta", .caption = "螺旋角", .unit = "°", .defaultText = "0"},
+     Field::beta},
+    {{.key = "x", .option = "--x", .caption = "变位系数", .help = "（内花键按窗口的符号）"},
+     Field::x},
+    {{.key = "cn", .option = "--cn", .caption = "顶隙系数", .defaultText = "0.1"}, Field::cn},
+    {{.key = "dp",
+      .option = "--dp",
+      .caption = "量棒直径",
+      .unit = "mm",
+      .help = "；未给出时按模数和种类推荐，同窗口"},
+     Field::dp},
+    {{.key = "ha_star",
+      .option = "--ha",
+      .caption = "齿顶高系数",
+      .defaultText = "0.45",
+      .help = "（仅简化版）"},
+     Field::haStar},
+    {{.key = "grade",
+      .option = "--grade",
+      .caption = "公差等级",
+      .defaultText = "9",
+      .help = "（仅公差版）"},
+     Field::grade},
+    {{.key = "series",
+      .option = "--series",
+      .caption = "基本偏差代号",
+      .defaultText = "H",
+      .valueName = "字母",
+      .help = "（仅公差版）"},
+     Field::seriesLetter},
 }};
 
 // The fields a designation writes; a request may not give them beside it (dp and cn it may).
 constexpr std::array kSetByDesignation = {"kind", "z", "m", "alpha", "beta", "x"};
 
 std::string nameOf(const SplineInputName& input, InputNaming naming) {
-    return std::string(naming == InputNaming::Option ? input.option : input.column);
+    return std::string(naming == InputNaming::Option ? input.quantity.option : input.quantity.key);
 }
 
 RequestError badValue(std::string message) {
@@ -46,7 +84,7 @@ std::string valueMessage(const SplineRequest::Given& given, InputNaming naming,
 
 std::optional<RequestError> checkValue(const SplineRequest::Given& given, bool tolerances,
                                        InputNaming naming) {
-    const std::string_view column = given.input->column;
+    const std::string_view column = given.input->quantity.key;
     const bool toleranceInput = column == "grade" || column == "series";
     if (toleranceInput && !tolerances) {
         return badValue(nameOf(*given.input, naming) + " 只用于公差版（简化版不计公差）");
@@ -66,7 +104,7 @@ std::optional<RequestError> checkValue(const SplineRequest::Given& given, bool t
                    : std::optional(badValue(valueMessage(given, naming, "不是基本偏差代号")));
     }
     if (given.input->field && !textio::strictNumber(given.text)) {
-        return badValue(valueMessage(given, naming, "不是数字"));
+        return badValue(valueMessage(given, naming, std::string(textio::kNotANumber)));
     }
     return std::nullopt;
 }
@@ -105,18 +143,20 @@ std::span<const SplineInputName> splineInputNames() {
 }
 
 const SplineInputName* findInputByColumn(std::string_view column) {
-    const auto it = std::ranges::find(kInputs, column, &SplineInputName::column);
+    const auto it = std::ranges::find_if(
+        kInputs, [column](const SplineInputName& i) { return i.quantity.key == column; });
     return it == kInputs.end() ? nullptr : &*it;
 }
 
 const SplineInputName* findInputByOption(std::string_view option) {
-    const auto it = std::ranges::find(kInputs, option, &SplineInputName::option);
+    const auto it = std::ranges::find_if(
+        kInputs, [option](const SplineInputName& i) { return i.quantity.option == option; });
     return it == kInputs.end() ? nullptr : &*it;
 }
 
 const std::string* SplineRequest::text(std::string_view column) const {
-    const auto it =
-        std::ranges::find_if(given, [column](const Given& g) { return g.input->column == column; });
+    const auto it = std::ranges::find_if(
+        given, [column](const Given& g) { return g.input->quantity.key == column; });
     return it == given.end() ? nullptr : &it->text;
 }
 
@@ -149,7 +189,7 @@ std::optional<RequestError> runRequest(document::SplineDocument& spline,
             contradicted.insert(contradicted.end(), {"grade", "series"});
         }
         for (const auto& given : request.given) {
-            if (std::ranges::find(contradicted, given.input->column) != contradicted.end()) {
+            if (std::ranges::find(contradicted, given.input->quantity.key) != contradicted.end()) {
                 return badValue(nameOf(*given.input, naming) + " 不能与 " +
                                 nameOf(*findInputByColumn("designation"), naming) +
                                 " 同时给出（标记已确定该值）");
@@ -162,16 +202,15 @@ std::optional<RequestError> runRequest(document::SplineDocument& spline,
         }
     }
 
-    engine::InMemoryForm& form = *spline.ownForm();
     if (const std::string* kind = request.text("kind")) {
-        form.selectKind(*kind == "hub" ? engine::SplineKind::Internal
-                                       : engine::SplineKind::External);
+        spline.selectKind(*kind == "hub" ? engine::SplineKind::Internal
+                                         : engine::SplineKind::External);
     }
     if (designation) {
         spline.writeDesignation(*designation);
     }
     for (const auto& given : request.given) {
-        if (given.input->field && given.input->column != "dp") {
+        if (given.input->field && given.input->quantity.key != "dp") {
             spline.setText(*given.input->field, given.text);
         }
     }
@@ -180,9 +219,9 @@ std::optional<RequestError> runRequest(document::SplineDocument& spline,
     } else if (!designation) {
         spline.proposePinDiameter();  // as a module pick or a kind click proposes it
     }
-    form.forgetHistory();
+    spline.forgetHistory();
     spline.calculate();
-    if (const std::string* stop = stoppingMessage(form.messages())) {
+    if (const std::string* stop = stoppingMessage(spline.messages())) {
         return RequestError{RequestError::Kind::Rejected, *stop, true};
     }
     return std::nullopt;

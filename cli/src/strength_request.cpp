@@ -1,5 +1,6 @@
 #include "quillon/cli/strength_request.h"
 
+#include "quillon/strength/strength_quantities.h"
 #include "quillon/textio/strict_number.h"
 
 namespace quillon::cli {
@@ -8,8 +9,8 @@ namespace {
 using strength::InputField;
 
 std::string nameOf(InputField field, InputNaming naming) {
-    return naming == InputNaming::Option ? strengthOption(field)
-                                         : std::string(strength::fieldKey(field));
+    const textio::Quantity& row = strength::inputQuantity(field);
+    return std::string(naming == InputNaming::Option ? row.option : row.key);
 }
 
 RequestError badValue(std::string message) {
@@ -46,7 +47,7 @@ std::optional<std::string> store(strength::StrengthInput& input, InputField fiel
     }
     const auto number = textio::strictNumber(text);
     if (!number) {
-        return "不是数字";
+        return std::string(textio::kNotANumber);
     }
     switch (field) {
         case InputField::Torque:
@@ -92,10 +93,6 @@ std::optional<std::string> store(strength::StrengthInput& input, InputField fiel
 }
 
 }  // namespace
-
-std::string strengthOption(InputField field) {
-    return "--" + std::string(strength::fieldKey(field));
-}
 
 StrengthAnswer runStrength(const document::SplineDocument& spline, const StrengthRequest& request,
                            InputNaming naming) {

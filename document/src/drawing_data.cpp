@@ -5,6 +5,7 @@
 
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/designation.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/textio/csv_writer.h"
 
@@ -16,9 +17,6 @@ namespace {
 
 constexpr char kNone[] = "—";
 constexpr std::array<const char*, 3> kHeader = {"名称", "代号", "数值"};
-// The window writes x to five decimals, lengths to three.
-constexpr int kShiftDecimals = 5;
-constexpr int kLengthDecimals = 3;
 
 std::string orNone(const std::string& text) {
     return text.empty() ? kNone : text;

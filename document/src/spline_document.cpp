@@ -2,12 +2,17 @@
 
 #include <cmath>
 
+#include "message_log_form.h"
+
 #include "quillon/engine/calculation_run.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/engine/start_values.h"
 #include "quillon/report/lite_report.h"
 #include "quillon/report/tolerance_report.h"
 #include "quillon/tolerance/piancha.h"
+#include "quillon/tolerance/series_column.h"
+#include "quillon/version.h"
 
 using namespace quillon::engine;
 using namespace quillon::tolerance;
@@ -24,7 +29,8 @@ SplineDocument::SplineDocument(const Edition& edition, Form& form, Database data
     : edition_(edition), form_(&form), database_(std::move(database)) {}
 
 void SplineDocument::calculate() {
-    quillon::engine::calculate(*form_, runState_, edition_, [this] {
+    MessageLogForm logged(*form_, messages_);
+    quillon::engine::calculate(logged, runState_, edition_, [this] {
         if (database_) {
             deviation_ = piancha(*form_, *database_, seriesColumn_.name());
         }
@@ -40,7 +46,19 @@ void SplineDocument::proposePinDiameter(bool startValue) {
         proposedPinDiameter(form_->selectedKind(), readNumber(form_->text(Field::m)));
     if (std::isfinite(pin)) {  // an arithmetic failure writes nothing
         const bool formatted = edition_.formatsProposedPinDiameter && !startValue;
-        form_->setText(Field::dp, formatted ? formatNumber(pin, 3) : writeNumber(pin));
+        form_->setText(Field::dp,
+                       formatted ? formatNumber(pin, kLengthDecimals) : writeNumber(pin));
+    }
+}
+
+void SplineDocument::selectKind(SplineKind kind) {
+    form_->selectKind(kind);
+}
+
+void SplineDocument::forgetHistory() {
+    messages_.clear();
+    if (ownForm_) {
+        ownForm_->forgetHistory();
     }
 }
 
@@ -55,9 +73,26 @@ void SplineDocument::setText(Field field, const std::string& text) {
     }
 }
 
-void SplineDocument::applyDesignation(const SplineDesignation& designation) {
+std::optional<std::string> SplineDocument::designationRefusal(
+    const SplineDesignation& designation) const {
+    if (designation.tolerance && edition_.hasTolerances() &&
+        !seriesColumnForLetter(std::string(1, designation.tolerance->series))) {
+        return "公差表中没有基本偏差 " + std::string(1, designation.tolerance->series);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> SplineDocument::applyDesignation(const SplineDesignation& designation) {
+    if (auto refusal = designationRefusal(designation)) {
+        return refusal;
+    }
     writeDesignation(designation);
     calculate();
+    return std::nullopt;
+}
+
+std::string SplineDocument::drawingCreator() const {
+    return std::string(edition_.hasTolerances() ? "quillon" : "quillon-lite") + ' ' + kVersion;
 }
 
 void SplineDocument::writeDesignation(const SplineDesignation& designation) {
@@ -67,7 +102,7 @@ void SplineDocument::writeDesignation(const SplineDesignation& designation) {
     setText(Field::m, writeNumber(designation.module));
     setText(Field::alpha, writeNumber(designation.pressureAngle));
     setText(Field::beta, "0");  // a DIN 5480 designation names a straight spline
-    setText(Field::x, shortDecimal(profileShift(designation), 5));
+    setText(Field::x, shortDecimal(profileShift(designation), kShiftDecimals));
     proposePinDiameter();
     if (designation.tolerance && edition_.hasTolerances()) {
         setText(Field::grade, std::to_string(designation.tolerance->grade));

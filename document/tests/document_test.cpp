@@ -29,7 +29,7 @@ std::shared_ptr<const ToleranceDatabase> database() {
 SplineDocument calculated(const Edition& edition, SplineKind kind, const char* z, const char* m,
                           const char* letter = "H") {
     SplineDocument doc(edition, database());
-    doc.ownForm()->selectKind(kind);
+    doc.selectKind(kind);
     doc.setText(Field::z, z);
     doc.setText(Field::m, m);
     doc.setText(Field::seriesLetter, letter);

@@ -1,4 +1,6 @@
 #include "quillon/report/report_commands.h"
+#include "quillon/report/lite_report.h"
+#include "quillon/report/tolerance_report.h"
 
 #include <gtest/gtest.h>
 
@@ -40,20 +42,23 @@ TEST(ReportCommands, SavedFilesReadBackAsTheGoldenBytes) {
     InMemoryForm tolerance = calculatedForm("1.25");
     tolerance.setText(Field::x, "0.00000");
     const QString toleranceReport = dir.filePath(QStringLiteral("reporter.txt"));
-    EXPECT_EQ(saveToleranceReport(toleranceReport, tolerance, "4", -0.040, -0.070), std::nullopt);
+    EXPECT_EQ(
+        saveToleranceReport(toleranceReport, toleranceReportLines(tolerance, "4", -0.040, -0.070)),
+        std::nullopt);
     EXPECT_EQ(readAll(toleranceReport), testing::goldenBytes("tolerance_external.txt"));
 
     InMemoryForm lite = calculatedForm("1.25 ");
     lite.setText(Field::xm, "0.000");
     const QString liteReport = dir.filePath(QStringLiteral("lite.txt"));
-    EXPECT_EQ(saveLiteReport(liteReport, lite, "4"), std::nullopt);
+    EXPECT_EQ(saveLiteReport(liteReport, liteFileReportLines(lite, "4")), std::nullopt);
     EXPECT_EQ(readAll(liteReport), testing::goldenBytes("lite_after_calculation.txt"));
 }
 
 TEST(ReportCommands, AFailedSaveReturnsTheMessage) {
     QTemporaryDir dir;
     const QString folder = dir.path();  // a folder cannot become a report
-    const std::optional<QString> failure = saveLiteReport(folder, InMemoryForm(), "");
+    const std::optional<QString> failure =
+        saveLiteReport(folder, liteFileReportLines(InMemoryForm(), ""));
     ASSERT_TRUE(failure.has_value());
     EXPECT_TRUE(failure->contains(QDir::toNativeSeparators(folder)));
 }

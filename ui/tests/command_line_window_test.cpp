@@ -62,13 +62,15 @@ void CommandLineWindowTest::givesTheWindowsTextsAndReport() {
         for (engine::Field field : engine::kAllFields) {
             const bool shown = w.window->controls().field(field) != nullptr;
             const QString text = QString::fromStdString(fields.text(field));
+            // Numbers as JSON numbers with the window's digits.
             if (shown && field != engine::Field::grade && field != engine::Field::seriesLetter) {
-                QVERIFY2(json.contains(QStringLiteral(":\"%1\"").arg(text)),
+                QVERIFY2(json.contains(QStringLiteral(":%1,").arg(text)) ||
+                             json.contains(QStringLiteral(":%1}").arg(text)),
                          qPrintable(QString::fromUtf8(engine::fieldName(field).data()) + " " +
                                     text + " in " + json));
             }
         }
-        QVERIFY(json.contains(QStringLiteral("\"k\":\"%1\"")
+        QVERIFY(json.contains(QStringLiteral("\"k\":%1,")
                                   .arg(QString::fromStdString(w.window->document().runState().k))));
         QCOMPARE(readAll(folder.filePath("cli.txt")), readAll(windowReport));
     }

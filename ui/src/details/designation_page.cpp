@@ -153,14 +153,16 @@ void DesignationPage::applyDesignation(SplineDesignation designation, const QStr
         if (!document_.edition().hasTolerances()) {
             note += QStringLiteral("（简化版不计公差，未采用 %1）").arg(given);
             designation.tolerance.reset();
-        } else if (!seriesColumnForLetter(std::string(1, designation.tolerance->series))) {
-            setStatus(QStringLiteral("无法识别的标记：%1（公差表中没有基本偏差 %2）")
-                          .arg(given, QString(QLatin1Char(designation.tolerance->series))));
-            return;
         }
     }
-    // The calculation may show its messages; the status tells what was applied.
-    apply_(designation);
+    // The calculation may show its messages; the status tells what was applied, or why not.
+    if (const auto refusal = apply_(designation)) {
+        setStatus(
+            QStringLiteral("无法识别的标记：%1（%2）")
+                .arg(designation.tolerance ? toleranceText(*designation.tolerance) : QString(),
+                     QString::fromStdString(*refusal)));
+        return;
+    }
     setStatus(QStringLiteral("已应用：") + QString::fromStdString(printDesignation(designation)) +
               note);
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "quillon/engine/designation.h"
@@ -25,7 +27,8 @@ namespace quillon::ui {
 class DesignationPage final : public QWidget {
   public:
     // `apply` writes a designation into the main window and calculates.
-    using Apply = std::function<void(const engine::SplineDesignation&)>;
+    // Applies a designation; says why when the document refuses it.
+    using Apply = std::function<std::optional<std::string>(const engine::SplineDesignation&)>;
     DesignationPage(const document::SplineDocument& document, Apply apply,
                     QWidget* parent = nullptr);
 

@@ -41,7 +41,7 @@ SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
     profile_ = new ProfilePage(spline, [this](const QString& text) { window_.showMessage(text); });
     inspection_ = new InspectionPage(spline);
     designation_ = new DesignationPage(spline, [this](const SplineDesignation& designation) {
-        window_.applyDesignation(designation);
+        return window_.applyDesignation(designation);
     });
     drawingData_ =
         new DrawingDataPage(spline, [this](const QString& text) { window_.showMessage(text); });

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "quillon/strength/strength_text.h"
+#include "quillon/textio/strict_number.h"
 
 using namespace quillon::strength;
 
@@ -54,11 +54,11 @@ class Reader {
 
   private:
     std::optional<double> number(InputField field, const std::string& text) {
-        const auto value = parseInputNumber(text);
+        const auto value = textio::strictNumber(textio::trimBlanks(text));
         if (!value) {
             out_.unread.insert(field);
-            out_.problems.push_back(
-                {field, std::string(fieldCaption(field)) + "：“" + text + "”不是有效的数值。"});
+            out_.problems.push_back({field, std::string(fieldCaption(field)) + "：“" + text + "”" +
+                                                std::string(textio::kNotANumber) + "。"});
         }
         return value;
     }

@@ -13,6 +13,7 @@
 
 #include "details_rows.h"
 #include "quillon/document/spline_strength.h"
+#include "quillon/strength/strength_quantities.h"
 #include "quillon/strength/strength_tables.h"
 #include "quillon/strength/strength_text.h"
 #include "strength_input_texts.h"
@@ -42,14 +43,17 @@ QString text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString shown(double value, Quantity quantity) {
-    return QString::fromStdString(quantityText(value, quantity));
+QString captionOf(InputField field) {
+    return QString::fromStdString(textio::captionWithUnit(inputQuantity(field)));
 }
 
-QString captionOf(InputField field, const QString& unit) {
-    const QString caption = text(fieldCaption(field));
-    return unit.isEmpty() ? caption : caption + QStringLiteral(" (") + unit + QLatin1Char(')');
-}
+// The page's name of each result's field, in the order of ResultField.
+constexpr const char* kResultNames[] = {
+    "strengthTorqueUsed", "strengthDm",          "strengthHeight",    "strengthForce",
+    "strengthPressure",   "strengthAllowedUsed", "strengthSafety",    "strengthTorqueMax",
+    "strengthLengthMin",  "strengthTau",         "strengthTauSafety", "strengthVerdict",
+};
+static_assert(std::size(kResultNames) == std::size(kResultFields));
 
 std::size_t indexOf(InputField field) {
     return static_cast<std::size_t>(field);
@@ -110,11 +114,11 @@ StrengthPage::StrengthPage(const document::SplineDocument& document, QWidget* pa
 }
 
 void StrengthPage::addInputs(QFormLayout& rows) {
-    addNumberRow(rows, InputField::Torque, "strengthTorque", QStringLiteral("N·m"))
+    addNumberRow(rows, InputField::Torque, "strengthTorque")
         ->setPlaceholderText(QStringLiteral("或给出功率 P 和转速 n"));
-    addNumberRow(rows, InputField::Power, "strengthPower", QStringLiteral("kW"));
-    addNumberRow(rows, InputField::Speed, "strengthSpeed", QStringLiteral("min⁻¹"));
-    addNumberRow(rows, InputField::Length, "strengthLength", QStringLiteral("mm"));
+    addNumberRow(rows, InputField::Power, "strengthPower");
+    addNumberRow(rows, InputField::Speed, "strengthSpeed");
+    addNumberRow(rows, InputField::Length, "strengthLength");
 
     // The table's entries, or a value the user types.
     ka_ = new QComboBox;
@@ -123,20 +127,18 @@ void StrengthPage::addInputs(QFormLayout& rows) {
     for (const ApplicationFactorChoice& choice : applicationFactorChoices()) {
         ka_->addItem(QString::fromStdString(choice.label));
     }
-    addRow(rows, InputField::Ka, ka_, "strengthKA", captionOf(InputField::Ka, {}));
+    addRow(rows, InputField::Ka, ka_, "strengthKA", captionOf(InputField::Ka));
     connect(ka_, &QComboBox::editTextChanged, this, &StrengthPage::refresh);
 
-    addNumberRow(rows, InputField::LoadShare, "strengthLoadShare", {}, QStringLiteral("0.75"));
-    addNumberRow(rows, InputField::ChamferShaft, "strengthChamferShaft", QStringLiteral("mm"),
-                 QStringLiteral("0"));
-    addNumberRow(rows, InputField::ChamferHub, "strengthChamferHub", QStringLiteral("mm"),
-                 QStringLiteral("0"));
+    addNumberRow(rows, InputField::LoadShare, "strengthLoadShare");
+    addNumberRow(rows, InputField::ChamferShaft, "strengthChamferShaft");
+    addNumberRow(rows, InputField::ChamferHub, "strengthChamferHub");
 
     joint_ = new QComboBox;
     for (Joint joint : kJoints) {
         joint_->addItem(text(jointLabel(joint)));
     }
-    addRow(rows, InputField::Joint, joint_, "strengthJoint", captionOf(InputField::Joint, {}));
+    addRow(rows, InputField::Joint, joint_, "strengthJoint", captionOf(InputField::Joint));
     conditions_ = new QComboBox;
     for (Conditions conditions : kConditions) {
         conditions_->addItem(text(conditionsLabel(conditions)));
@@ -144,46 +146,40 @@ void StrengthPage::addInputs(QFormLayout& rows) {
     conditions_->setCurrentIndex(static_cast<int>(Conditions::Medium));
     conditions_->setToolTip(text(kPoorConditionsNote));
     addRow(rows, InputField::Conditions, conditions_, "strengthConditions",
-           captionOf(InputField::Conditions, {}));
-    hardened_ = new QCheckBox(captionOf(InputField::Hardened, {}));
+           captionOf(InputField::Conditions));
+    hardened_ = new QCheckBox(captionOf(InputField::Hardened));
     addRow(rows, InputField::Hardened, hardened_, "strengthHardened", hardened_->text());
     for (QComboBox* list : {joint_, conditions_}) {
         connect(list, &QComboBox::currentIndexChanged, this, &StrengthPage::refresh);
     }
     connect(hardened_, &QCheckBox::toggled, this, &StrengthPage::refresh);
 
-    pAllowed_ = addNumberRow(rows, InputField::PAllowed, "strengthAllowed", QStringLiteral("MPa"));
+    pAllowed_ = addNumberRow(rows, InputField::PAllowed, "strengthAllowed");
     pAllowedNote_ = noteLabel("strengthAllowedNote", text(kNoPermissiblePressureNote));
     rows.addRow(nullptr, pAllowedNote_);
-    addNumberRow(rows, InputField::Bore, "strengthBore", QStringLiteral("mm"), QStringLiteral("0"));
-    addNumberRow(rows, InputField::Yield, "strengthYield", QStringLiteral("MPa"))
+    addNumberRow(rows, InputField::Bore, "strengthBore");
+    addNumberRow(rows, InputField::Yield, "strengthYield")
         ->setPlaceholderText(QStringLiteral("不填则不校核扭转"));
-    addNumberRow(rows, InputField::SafetyMin, "strengthSafetyMin", {}, QStringLiteral("1.5"));
+    addNumberRow(rows, InputField::SafetyMin, "strengthSafetyMin");
 }
 
 void StrengthPage::addResults(QFormLayout& rows) {
-    dm_ = addReadOnlyRow(rows, "strengthDm", QStringLiteral("平均直径 dm (mm)"));
-    height_ = addReadOnlyRow(rows, "strengthHeight", QStringLiteral("齿面接触高度 h' (mm)"));
-    force_ = addReadOnlyRow(rows, "strengthForce", QStringLiteral("圆周力 Ft (N)"));
-    pressure_ =
-        addReadOnlyRow(rows, "strengthPressure", QStringLiteral("齿面平均挤压应力 p (MPa)"));
-    pAllowedUsed_ =
-        addReadOnlyRow(rows, "strengthAllowedUsed", QStringLiteral("采用的许用挤压应力 [p] (MPa)"));
-    safety_ = addReadOnlyRow(rows, "strengthSafety", QStringLiteral("挤压安全系数 S"));
-    torqueMax_ =
-        addReadOnlyRow(rows, "strengthTorqueMax", QStringLiteral("最大许用转矩 T_max (N·m)"));
-    lengthMin_ =
-        addReadOnlyRow(rows, "strengthLengthMin", QStringLiteral("最小接合长度 l_min (mm)"));
-    tau_ = addReadOnlyRow(rows, "strengthTau", QStringLiteral("轴齿根扭转切应力 τ (MPa)"));
-    tauSafety_ = addReadOnlyRow(rows, "strengthTauSafety", QStringLiteral("扭转安全系数 S_τ"));
-    verdict_ = messageLabel("strengthVerdict", false);
-    rows.addRow(QStringLiteral("结论"), verdict_);
+    for (ResultField field : kResultFields) {
+        const std::size_t i = static_cast<std::size_t>(field);
+        const textio::Quantity& quantity = resultQuantity(field);
+        if (field == ResultField::Ok) {
+            verdict_ = messageLabel(kResultNames[i], false);
+            rows.addRow(text(quantity.caption), verdict_);
+        } else {
+            results_[i] = addReadOnlyRow(rows, kResultNames[i],
+                                         QString::fromStdString(textio::captionWithUnit(quantity)));
+        }
+    }
 }
 
-QLineEdit* StrengthPage::addNumberRow(QFormLayout& rows, InputField field, const char* name,
-                                      const QString& unit, const QString& text) {
-    auto* edit = new QLineEdit(text);
-    addRow(rows, field, edit, name, captionOf(field, unit));
+QLineEdit* StrengthPage::addNumberRow(QFormLayout& rows, InputField field, const char* name) {
+    auto* edit = new QLineEdit(text(inputQuantity(field).defaultText));
+    addRow(rows, field, edit, name, captionOf(field));
     connect(edit, &QLineEdit::textChanged, this, &StrengthPage::refresh);
     return edit;
 }
@@ -299,31 +295,25 @@ void StrengthPage::showProblems(const Evaluation& shown) {
     if (shown.notChecked) {
         general << QStringLiteral("未校核：") + QString::fromStdString(*shown.notChecked);
     } else if (!shown.loadGiven && shown.problems.empty()) {
-        general << QStringLiteral("请输入转矩 T，或者功率 P 和转速 n。");
+        general << text(kLoadMissing);
     }
     showMessageLines(*message_, general);
 }
 
 void StrengthPage::showResult(const std::optional<StrengthResult>& result) {
-    const auto show = [&result](QLineEdit& field, double StrengthResult::*value,
-                                Quantity quantity) {
-        showText(field, result ? shown((*result).*value, quantity) : kNotShown);
-    };
-    show(*dm_, &StrengthResult::meanDiameter, Quantity::MeanDiameter);
-    show(*height_, &StrengthResult::contactHeight, Quantity::ContactHeight);
-    show(*force_, &StrengthResult::force, Quantity::Force);
-    show(*pressure_, &StrengthResult::pressure, Quantity::Stress);
-    show(*pAllowedUsed_, &StrengthResult::pAllowed, Quantity::Stress);
-    show(*safety_, &StrengthResult::safety, Quantity::Safety);
-    show(*torqueMax_, &StrengthResult::torqueMax, Quantity::Torque);
-    show(*lengthMin_, &StrengthResult::lengthMin, Quantity::MinLength);
-    show(*tau_, &StrengthResult::tau, Quantity::Stress);
-    QString tauSafety = kNotShown;
-    if (result) {
-        tauSafety = result->tauSafety ? shown(*result->tauSafety, Quantity::Safety)
-                                      : QStringLiteral("未给出屈服强度 Re，不校核");
+    for (ResultField field : kResultFields) {
+        QLineEdit* shown = results_[static_cast<std::size_t>(field)];
+        if (shown == nullptr) {
+            continue;
+        }
+        QString value = kNotShown;
+        if (result && field == ResultField::TauSafety && !result->tauSafety) {
+            value = QStringLiteral("未给出屈服强度 Re，不校核");
+        } else if (result) {
+            value = QString::fromStdString(resultText(*result, field));
+        }
+        showText(*shown, value);
     }
-    showText(*tauSafety_, tauSafety);
     verdict_->setText(result ? QString::fromStdString(result->verdict) : kNotShown);
     verdict_->setStyleSheet(!result ? QString() : result->ok ? kPassColour : kFailColour);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "quillon/strength/strength_check.h"
+#include "quillon/strength/strength_quantities.h"
 
 class QCheckBox;
 class QComboBox;
@@ -51,8 +52,7 @@ class StrengthPage final : public QWidget {
 
     void addInputs(QFormLayout& rows);
     void addResults(QFormLayout& rows);
-    QLineEdit* addNumberRow(QFormLayout& rows, strength::InputField field, const char* name,
-                            const QString& unit, const QString& text = {});
+    QLineEdit* addNumberRow(QFormLayout& rows, strength::InputField field, const char* name);
     void addRow(QFormLayout& rows, strength::InputField field, QWidget* control, const char* name,
                 const QString& caption);
     std::string textOf(strength::InputField field) const;
@@ -70,16 +70,8 @@ class StrengthPage final : public QWidget {
     QLineEdit* pAllowed_;
     QLabel* pAllowedNote_;
     QLabel* message_;
-    QLineEdit* dm_;
-    QLineEdit* height_;
-    QLineEdit* force_;
-    QLineEdit* pressure_;
-    QLineEdit* pAllowedUsed_;
-    QLineEdit* safety_;
-    QLineEdit* torqueMax_;
-    QLineEdit* lengthMin_;
-    QLineEdit* tau_;
-    QLineEdit* tauSafety_;
+    // One field per result but the verdict (a label); in the order of ResultField.
+    std::array<QLineEdit*, std::size(strength::kResultFields)> results_{};
     QLabel* verdict_;
 };
 

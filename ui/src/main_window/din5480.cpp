@@ -304,14 +304,10 @@ void DIN5480::writeReport() {
         return;  // a cancelled dialog writes nothing
     }
     reportFileName_ = chosen;
-    const Form& fields = document_.form();
-    const std::string& k = document_.runState().k;
-    const DeviationResult& deviation = document_.deviation();
-    const std::optional<QString> failure =
-        edition_.rules.hasTolerances()
-            ? report::saveToleranceReport(chosen, fields, k, deviation.nearDeviation,
-                                          deviation.farDeviation)
-            : report::saveLiteReport(chosen, fields, k);
+    const std::vector<std::string> lines = document_.reportLines();
+    const std::optional<QString> failure = edition_.rules.hasTolerances()
+                                               ? report::saveToleranceReport(chosen, lines)
+                                               : report::saveLiteReport(chosen, lines);
     if (failure) {
         showMessage(*failure);
     }
@@ -331,9 +327,12 @@ void DIN5480::printReport() {
     }
 }
 
-void DIN5480::applyDesignation(const SplineDesignation& designation) {
-    document_.applyDesignation(designation);
-    emit stateChanged();
+std::optional<std::string> DIN5480::applyDesignation(const SplineDesignation& designation) {
+    auto refusal = document_.applyDesignation(designation);
+    if (!refusal) {
+        emit stateChanged();
+    }
+    return refusal;
 }
 
 WindowMenu& DIN5480::windowMenu() {

@@ -17,6 +17,7 @@
 #include "profile_view.h"
 #include "quillon/document/drawing_data.h"
 #include "quillon/document/spline_document.h"
+#include "quillon/engine/display_decimals.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/report/report_file.h"
 #include "quillon/version.h"
@@ -32,11 +33,6 @@ QPushButton* makeButton(const char* objectName, const QString& caption, QWidget*
     auto* button = new QPushButton(caption, parent);
     nameControl(*button, objectName, caption);
     return button;
-}
-
-std::string creator() {
-    return (QCoreApplication::applicationName() + u' ' + QString::fromLatin1(kVersion))
-        .toStdString();
 }
 
 }  // namespace
@@ -94,7 +90,8 @@ void ProfilePage::refresh() {
     showMessageLines(*warnings_, lines);
     const auto& pin = profile_.check.midFlankPinDiameter;
     showText(*midFlankPin_,
-             pin ? QString::fromStdString(formatNumber(*pin, 3)) : QStringLiteral("—"));
+             pin ? QString::fromStdString(formatNumber(*pin, engine::kLengthDecimals))
+                 : QStringLiteral("—"));
     const bool drawn = profile_.design.form.has_value();
     exportDxf_->setEnabled(drawn);
     exportSvg_->setEnabled(drawn);
@@ -118,8 +115,8 @@ void ProfilePage::exportDrawing(document::DrawingFormat format) {
     lastFolder_ = QFileInfo(chosen).absolutePath();
     // The DXF carries the data table beside the profile; the SVG draws the profile alone.
     const QByteArray bytes = QByteArray::fromStdString(
-        document::profileDrawing(*profile_.input, *profile_.design.form, format, creator(),
-                                 document::drawingData(document_)));
+        document::profileDrawing(*profile_.input, *profile_.design.form, format,
+                                 document_.drawingCreator(), document::drawingData(document_)));
     if (const auto failure = report::replaceFile(chosen, bytes, QStringLiteral("齿形文件"))) {
         showMessage_(*failure);
     }

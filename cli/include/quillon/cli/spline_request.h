@@ -8,14 +8,15 @@
 
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/field.h"
+#include "quillon/textio/quantity.h"
 
 namespace quillon::cli {
 
-// One input of a spline as the command line and the batch columns name it. `field` is empty for
-// the designation and the kind, which are no fields.
+// One input of a spline as the command line and the batch columns name it: its row (the key is
+// the batch column "ha_star", the option "--ha") and its field, empty for the designation and the
+// kind, which are no fields.
 struct SplineInputName {
-    std::string_view column;  // the batch column: "z", "ha_star", "series"
-    std::string_view option;  // the command-line option: "--z", "--ha", "--series"
+    textio::Quantity quantity;
     std::optional<engine::Field> field;
 };
 

@@ -10,14 +10,11 @@
 
 namespace quillon::cli {
 
-// The strength inputs given for one spline, by the option or column of the same key
-// ("torque", "load-share", "hardened", ...), as typed.
+// The strength inputs given for one spline, by option ("--load-share") or column ("load_share"),
+// as typed.
 struct StrengthRequest {
     std::vector<std::pair<strength::InputField, std::string>> given;
 };
-
-// The option of a strength input: "--" and its key.
-std::string strengthOption(strength::InputField field);
 
 // The strength check of the calculated spline, when the request gives any strength input. A value
 // the strength page would refuse (not a number, negative, chamfers that leave no contact height,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,9 +39,8 @@ class SplineDocument final {
     const engine::Edition& edition() const { return edition_; }
     engine::Form& form() { return *form_; }
     const engine::Form& form() const { return *form_; }
-    // The document's own form; nullptr when it calculates a window's fields.
-    engine::InMemoryForm* ownForm() { return ownForm_.get(); }
-    const engine::InMemoryForm* ownForm() const { return ownForm_.get(); }
+    // Every message the calculations showed since the history was last forgotten, in order.
+    const std::vector<std::string>& messages() const { return messages_; }
     const engine::RunState& runState() const { return runState_; }
     const tolerance::DeviationResult& deviation() const { return deviation_; }
     const std::string& seriesColumnName() const { return seriesColumn_.name(); }
@@ -58,6 +58,11 @@ class SplineDocument final {
     void proposePinDiameter(bool startValue = false);
     // Call on every change of the series letter's text (see SeriesColumn).
     void seriesLetterChanged(std::string_view letterText);
+    // Selects the kind as a click on its option does.
+    void selectKind(engine::SplineKind kind);
+    // Forgets the messages shown so far and, in a form of its own, the writes it recorded (a
+    // long run of calculations need not keep them).
+    void forgetHistory();
     // Writes a field as a user types it; the series letter is followed as the window follows it.
     void setText(engine::Field field, const std::string& text);
 
@@ -65,8 +70,16 @@ class SplineDocument final {
     // pin diameter proposed for the module, and the tolerance when it gives one and the edition
     // has tolerances).
     void writeDesignation(const engine::SplineDesignation& designation);
-    // writeDesignation, then calculate.
-    void applyDesignation(const engine::SplineDesignation& designation);
+    // Why the document cannot take the designation: a tolerance whose series letter the
+    // tolerance tables lack (in the edition with tolerances). None when it can.
+    std::optional<std::string> designationRefusal(
+        const engine::SplineDesignation& designation) const;
+    // writeDesignation, then calculate; or the refusal, with nothing written.
+    std::optional<std::string> applyDesignation(const engine::SplineDesignation& designation);
+
+    // The program a drawing names as its creator ("quillon 1.0.0", "quillon-lite 1.0.0"): the
+    // window's and the command line's drawings of one spline are the same, byte for byte.
+    std::string drawingCreator() const;
 
     // The lines of the edition's file report as the report command would write them now (UTF-8).
     std::vector<std::string> reportLines() const;
@@ -87,6 +100,7 @@ class SplineDocument final {
     tolerance::DeviationResult deviation_;
     tolerance::SeriesColumn seriesColumn_;
     Database database_;
+    std::vector<std::string> messages_;
 };
 
 }  // namespace quillon::document

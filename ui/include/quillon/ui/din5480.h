@@ -71,8 +71,9 @@ class DIN5480 final : public QWidget, private engine::Form {
     QPrinter* printer() const;
 
     // Writes a DIN 5480 designation into the fields as a user would, then calculates as
-    // "更新数据" does (see SplineDocument::applyDesignation).
-    void applyDesignation(const engine::SplineDesignation& designation);
+    // "更新数据" does; or, writing nothing, says why the document refuses it (see
+    // SplineDocument::applyDesignation).
+    std::optional<std::string> applyDesignation(const engine::SplineDesignation& designation);
 
     // The window menu (its icon, a right click on a free area, Alt+Space), made on first use.
     WindowMenu& windowMenu();
