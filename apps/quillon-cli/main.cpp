@@ -7,9 +7,13 @@
 #include <vector>
 
 #include "quillon/cli/command_line.h"
+#include "quillon/cli/console_output.h"
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);  // standard input read in blocks, not byte by byte
+    using quillon::cli::ConsoleOutput;
+    const ConsoleOutput consoleOut(std::cout, ConsoleOutput::Channel::Output);
+    const ConsoleOutput consoleErr(std::cerr, ConsoleOutput::Channel::Error);
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
     std::vector<std::string> arguments;

@@ -33,31 +33,6 @@ bool ToleranceTable::hasColumn(std::string_view columnName) const {
     return findColumn(columnName).has_value();
 }
 
-bool ToleranceTable::moveForward(int n) {
-    if (n < 0) {
-        return false;
-    }
-    const auto step = static_cast<std::size_t>(n);
-    if (currentRow_ >= rows_.size() || step >= rows_.size() - currentRow_) {
-        currentRow_ = rows_.size();
-        return false;
-    }
-    currentRow_ += step;
-    return true;
-}
-
-bool ToleranceTable::selectColumn(std::string_view columnName) {
-    selectedColumn_ = findColumn(columnName);
-    return selectedColumn_.has_value();
-}
-
-std::string ToleranceTable::currentValue() const {
-    if (!selectedColumn_ || currentRow_ >= rows_.size()) {
-        return {};
-    }
-    return rows_[currentRow_][*selectedColumn_];
-}
-
 std::optional<std::string> ToleranceTable::valueAt(std::string_view columnName,
                                                    std::size_t row) const {
     const auto column = findColumn(columnName);

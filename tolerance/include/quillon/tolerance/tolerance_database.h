@@ -10,7 +10,7 @@ namespace quillon::tolerance {
 
 // The tolerance values of DIN 5480 in three tables of nine rows, one row per pair of module group
 // and diameter class (see toleranceRow). The file is read once into memory and closed again; the
-// cursors of the tables then work on memory only.
+// tables are then read from memory only.
 class ToleranceDatabase final {
   public:
     // Rows 0 to 8 are read; a table needs at least this many.
@@ -21,7 +21,7 @@ class ToleranceDatabase final {
     static constexpr std::string_view kActualToleranceTable = "TE值";      // TE per grade, µm
 
     // Checks that the three tables form a usable database (see load) and throws
-    // ToleranceDatabaseError otherwise. The cursors start on the first row, no column selected.
+    // ToleranceDatabaseError otherwise.
     ToleranceDatabase(ToleranceTable seriesDeviations, ToleranceTable totalTolerances,
                       ToleranceTable actualTolerances);
 
