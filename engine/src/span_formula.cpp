@@ -25,8 +25,7 @@ double spanOverTeeth(double m, double alphaDegrees, double k, double zVirtual, d
 }
 
 double widthTermOfSpan(double m, double alphaDegrees, double k, double zVirtual, double W) {
-    return W / (m * std::cos(alphaDegrees * kDegToRad)) -
-           basicSpanTerm(alphaDegrees, k, zVirtual);
+    return W / (m * std::cos(alphaDegrees * kDegToRad)) - basicSpanTerm(alphaDegrees, k, zVirtual);
 }
 
 }  // namespace quillon::engine
