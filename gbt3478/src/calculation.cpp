@@ -109,6 +109,14 @@ Calculation calculate(const SplineInput& in) {
     r.totalTolerance = totalTolerance(in.toleranceClass, r.D, r.basicWidth);
     r.effectiveVariation =
         effectiveVariation(in.toleranceClass, in.module, in.z, r.engagementLength);
+    if (!(r.effectiveVariation < r.totalTolerance)) {
+        // Far outside the standard's sizes the variation formulas outgrow the total tolerance,
+        // and the actual limits would cross.
+        c.problems.push_back("综合误差 λ = " + engine::shortDecimal(r.effectiveVariation, 1) +
+                             " µm 不小于总公差 T+λ = " + engine::shortDecimal(r.totalTolerance, 1) +
+                             " µm：模数 m、齿数 z 或配合长度 g 超出本标准的范围");
+        return c;
+    }
     if (in.kind == SplineKind::External) {
         r.fundamentalDeviation = fundamentalDeviation(in.fit, r.D, r.totalTolerance).value_or(0);
     }

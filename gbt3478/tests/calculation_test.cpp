@@ -279,6 +279,8 @@ TEST(Calculation, RefusesOrWarnsNamingTheInput) {
         {with(shaft, [](auto& s) { s.z = 201, s.fit = FitLetter::d; }),
          "D = 502.5 mm 超过 500 mm：没有配合类别 d", "超过 100"},
         {with(shaft, [](auto& s) { s.z = 201, s.fit = FitLetter::k; }), "", "超过 100"},
+        {with(shaft, [](auto& s) { s.engagementLength = 1e6; }),
+         "综合误差 λ = 603.7 µm 不小于总公差 T+λ = 74.8 µm", ""},
         {with(shaft, [](auto& s) { s.pinDiameter = -1.0; }), "量棒直径 dp 必须是正数", ""},
         {with(shaft, [](auto& s) { s.pinDiameter = 1.0; }), "", "量棒"},
         {with(hub, [](auto& s) { s.pinDiameter = 9.0; }), "", "量棒太大"},
