@@ -4,11 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "profile_column.h"
 #include "quillon/engine/designation.h"
 #include "quillon/gbt3478/input_check.h"
 #include "quillon/gbt3478/measurement.h"
 #include "quillon/geometry/measurement_check.h"
+#include "rack_coefficients.h"
 #include "size_limits.h"
 #include "tolerances.h"
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "profile_column.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/field_text.h"
+#include "rack_coefficients.h"
 
 namespace quillon::gbt3478 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "profile_column.h"
 #include "quillon/gbt3478/spline_result.h"
+#include "rack_coefficients.h"
 
 namespace quillon::gbt3478 {
 

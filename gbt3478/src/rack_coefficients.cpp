@@ -1,4 +1,4 @@
-#include "profile_column.h"
+#include "rack_coefficients.h"
 
 namespace quillon::gbt3478 {
 namespace {
