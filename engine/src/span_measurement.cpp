@@ -6,6 +6,7 @@
 #include "quillon/engine/angle_constants.h"
 #include "quillon/engine/display_decimals.h"
 #include "quillon/engine/involute.h"
+#include "quillon/engine/span_formula.h"
 
 namespace quillon::engine {
 
@@ -30,8 +31,7 @@ void measureSpan(RunContext& run) {
         const double shiftTerm = 2.0 * x / (kPi * std::tan(alpha * kDegToRad));
         double raw = zVirtual * alpha / 180.0 + 0.5;
         raw = run.kind == SplineKind::External ? raw + shiftTerm : raw - shiftTerm;
-        const double twoPlaces = roundHalfEven(finiteOrFail(raw), 2);
-        NumberText count = formattedNumber(twoPlaces, 0);
+        NumberText count = teethSpanned(finiteOrFail(raw));
         k = count.number.value();
         run.state.k = std::move(count.text);
     });
@@ -46,11 +46,10 @@ void measureSpan(RunContext& run) {
         const double alpha = run.number(Field::alpha);
         const double x = run.number(Field::x);
         const double zVirtual = run.state.zVirtual.value_or(0.0);
-        const double a = alpha * kDegToRad;
-        double inner = (k - 0.5) * kPi + zVirtual * inv(alpha);
-        const double shiftTerm = 2.0 * x * std::tan(a);
-        inner = run.kind == SplineKind::External ? inner + shiftTerm : inner - shiftTerm;
-        run.writeFormatted(Field::W, m * std::cos(a) * inner, kLengthDecimals);
+        const double shiftTerm = 2.0 * x * std::tan(alpha * kDegToRad);
+        const double widthTerm = run.kind == SplineKind::External ? shiftTerm : -shiftTerm;
+        run.writeFormatted(Field::W, spanOverTeeth(m, alpha, k, zVirtual, widthTerm),
+                           kLengthDecimals);
     });
     if (!measured) {
         run.write(Field::W, 0.0);

@@ -60,10 +60,25 @@ std::optional<double> pinMeasurement(const ToothForm& f, double dp) {
     return 2 * pin->centreRadius * chordFactor(f) + (isShaft(f) ? dp : -dp);
 }
 
-std::optional<double> midFlankPinDiameter(const ToothForm& f) {
+std::optional<double> bodyHalfAngleOfMeasurement(const ToothForm& f, double dp, double M) {
+    const auto pin = pinOfMeasurement(f, dp, M);
+    if (!pin) {
+        return std::nullopt;
+    }
+    // pinOnFlanks turned round: the body's half-angle from inv(alphaM) at the pin centre.
     const double rb = f.baseRadius;
-    const double middle = (f.involuteFrom() + f.involuteTo()) / 2;
-    const double roll = std::sqrt(middle * middle / (rb * rb) - 1);
+    const double invAtCentre = involuteOf(std::acos(rb / pin->centreRadius));
+    return isShaft(f) ? invAtCentre - dp / (2 * rb) + f.pitchAngle() / 2
+                      : invAtCentre + dp / (2 * rb);
+}
+
+std::optional<double> midFlankPinDiameter(const ToothForm& f) {
+    return pinDiameterTouchingAt(f, (f.involuteFrom() + f.involuteTo()) / 2);
+}
+
+std::optional<double> pinDiameterTouchingAt(const ToothForm& f, double radius) {
+    const double rb = f.baseRadius;
+    const double roll = std::sqrt(radius * radius / (rb * rb) - 1);
     // The pin centre lies on the flank's normal at that point and on the space's middle line.
     const double dp = isShaft(f)
                           ? 2 * rb * (std::tan(roll - f.bodyHalfAngle + f.pitchAngle() / 2) - roll)

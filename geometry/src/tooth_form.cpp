@@ -97,35 +97,11 @@ std::optional<FilletPlacement> placeFillet(const ToothForm& f, double radius) {
     return f.kind == SplineKind::External ? shaftFillet(f, radius) : hubFillet(f, radius);
 }
 
-// The nominal radius where it fits; otherwise the largest that fits (fitting shrinks monotonically
-// with the radius: a larger fillet reaches further up the flank and further into the space).
-std::optional<FilletPlacement> fitFillet(const ToothForm& f, double nominal) {
-    if (auto p = placeFillet(f, nominal)) {
-        return p;
-    }
-    double fits = 0;
-    double fails = nominal;
-    for (int i = 0; i < 60; ++i) {
-        const double mid = (fits + fails) / 2;
-        (placeFillet(f, mid) ? fits : fails) = mid;
-    }
-    return fits > 0 ? placeFillet(f, fits) : std::nullopt;
-}
-
 std::string formProblem(const ToothForm& f, const ProfileInput& in, double alphaT) {
+    if (std::string problem = shapeProblem(f); !problem.empty()) {
+        return problem;
+    }
     const bool external = f.kind == SplineKind::External;
-    if (f.outerRadius() <= f.baseRadius) {
-        return external ? "齿顶圆在基圆以内，没有渐开线齿面。"
-                        : "齿根圆在基圆以内，没有渐开线齿面。";
-    }
-    if (f.bodyHalfAngleAt(f.outerRadius()) <= 0) {
-        return external ? "齿顶变尖（齿顶圆上的齿厚为零），没有齿形。"
-                        : "齿槽在齿根圆以内闭合，相邻两齿重叠，没有齿形。";
-    }
-    if (f.pitchAngle() / 2 - f.bodyHalfAngleAt(f.innerRadius()) <= 0) {
-        return external ? "齿槽在齿根圆以外闭合，相邻两齿重叠，没有齿形。"
-                        : "齿顶变尖（齿顶圆上的齿厚为零），没有齿形。";
-    }
     // A rack-type cutter undercuts the shaft when the end of its straight flank reaches below the
     // point where the line of action touches the base circle.
     const double straightFlankDepth =
@@ -139,6 +115,38 @@ std::string formProblem(const ToothForm& f, const ProfileInput& in, double alpha
 }
 
 }  // namespace
+
+// The nominal radius where it fits; otherwise the largest that fits (fitting shrinks monotonically
+// with the radius: a larger fillet reaches further up the flank and further into the space).
+std::optional<FilletPlacement> fitRootFillet(const ToothForm& f, double nominal) {
+    if (auto p = placeFillet(f, nominal)) {
+        return p;
+    }
+    double fits = 0;
+    double fails = nominal;
+    for (int i = 0; i < 60; ++i) {
+        const double mid = (fits + fails) / 2;
+        (placeFillet(f, mid) ? fits : fails) = mid;
+    }
+    return fits > 0 ? placeFillet(f, fits) : std::nullopt;
+}
+
+std::string shapeProblem(const ToothForm& f) {
+    const bool external = f.kind == SplineKind::External;
+    if (f.outerRadius() <= f.baseRadius) {
+        return external ? "齿顶圆在基圆以内，没有渐开线齿面。"
+                        : "齿根圆在基圆以内，没有渐开线齿面。";
+    }
+    if (f.bodyHalfAngleAt(f.outerRadius()) <= 0) {
+        return external ? "齿顶变尖（齿顶圆上的齿厚为零），没有齿形。"
+                        : "齿槽在齿根圆以内闭合，相邻两齿重叠，没有齿形。";
+    }
+    if (f.pitchAngle() / 2 - f.bodyHalfAngleAt(f.innerRadius()) <= 0) {
+        return external ? "齿槽在齿根圆以外闭合，相邻两齿重叠，没有齿形。"
+                        : "齿顶变尖（齿顶圆上的齿厚为零），没有齿形。";
+    }
+    return {};
+}
 
 double involuteOf(double angle) {
     return std::tan(angle) - angle;
@@ -220,7 +228,7 @@ ToothFormDesign designToothForm(const ProfileInput& in, double widthChange) {
     if (std::string problem = formProblem(f, in, alphaT); !problem.empty()) {
         return {std::nullopt, problem};
     }
-    const auto fillet = fitFillet(f, kRootFilletPerModule * in.m);
+    const auto fillet = fitRootFillet(f, kRootFilletPerModule * in.m);
     if (!fillet) {
         return {std::nullopt, "齿根圆角无法放入齿槽，没有齿形。"};
     }

@@ -24,7 +24,16 @@ std::optional<PinPosition> pinOfMeasurement(const ToothForm& form, double dp, do
 // number of teeth the pins lie in the spaces nearest to opposite.
 std::optional<double> pinMeasurement(const ToothForm& form, double dp);
 
+// The inverse of pinMeasurement: the body's half-angle at the base circle (ToothForm's
+// bodyHalfAngle) of the spline on which a pin of diameter dp gives M; none when the pin centre
+// would lie inside the base circle. Only the kind, z and base radius of the form are used.
+std::optional<double> bodyHalfAngleOfMeasurement(const ToothForm& form, double dp, double M);
+
 // The pin diameter that touches the flanks half way up their involute part.
 std::optional<double> midFlankPinDiameter(const ToothForm& form);
+
+// The pin diameter that touches the flanks at `radius` (at or above the base circle); none when
+// no pin does.
+std::optional<double> pinDiameterTouchingAt(const ToothForm& form, double radius);
 
 }  // namespace quillon::geometry

@@ -52,6 +52,15 @@ struct ToothFormDesign {
 // fits the root fillets (0.16 m, or the largest radius that fits).
 ToothFormDesign designToothForm(const ProfileInput& input, double widthChange = 0);
 
+// The root fillet of the nominal radius where it fits between the root circle and the flank,
+// otherwise the largest that fits; none when no fillet fits. The form's radii and bodyHalfAngle
+// must be set; its own fillet is ignored.
+std::optional<FilletPlacement> fitRootFillet(const ToothForm& form, double nominalRadius);
+
+// Why the flanks, tip and root circles of the form make no tooth (a pointed tip, overlapping
+// teeth, no involute above the base circle), in words for the user; empty when they make one.
+std::string shapeProblem(const ToothForm& form);
+
 // inv(a) = tan a - a and its inverse, radians; the inverse is defined for 0 <= v < 1.5.
 double involuteOf(double angle);
 std::optional<double> angleOfInvolute(double value);
