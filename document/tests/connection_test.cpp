@@ -5,10 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
 #include <memory>
+#include <set>
+#include <sstream>
 
 #include "quillon/document/measured_size.h"
 #include "quillon/document/spline_document.h"
+#include "quillon/document/zone_diagram_svg.h"
 #include "quillon/engine/field_text.h"
 
 using namespace quillon::engine;
@@ -189,6 +195,73 @@ TEST(MeasuredSize, PrintedLimitsReadBackAsTheirSizes) {
         EXPECT_FALSE(measuredSize(c.shaft, MeasuredQuantity::M, bad).size) << bad;
     }
     EXPECT_FALSE(measuredSize(c.hub, MeasuredQuantity::W, 20).size);
+}
+
+// The diagram read back by an independent SVG reader: every zone stands at its deviations from the
+// zero line, to scale, and every boundary label is there. 9H/8f as worked by hand above.
+TEST(ZoneDiagram, SvgShowsEachZoneAtItsDeviations) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the reader is a Python program of the Linux build machine";
+#endif
+    const Connection c = connected("W 50 x 2 x 24 x 8f", "9H/8f");
+    const ZoneDiagram diagram = zoneDiagram(c);
+    const std::string path = testing::TempDir() + "quillon_zones.svg";
+    std::ofstream(path, std::ios::binary) << zoneDiagramSvg(diagram, "quillon test");
+    const char* program =
+        "-c 'import sys\n"
+        "from svgelements import SVG, Rect, SimpleLine, Text\n"
+        "svg = SVG.parse(sys.argv[1], ppi=25.4)\n"
+        "for e in svg.elements():\n"
+        "    if isinstance(e, Rect) and e.id.startswith(\"zone-\"):\n"
+        "        print(e.id, round(e.y, 6), round(e.y + e.height, 6))\n"
+        "    elif isinstance(e, SimpleLine) and e.id == \"zero-line\":\n"
+        "        print(\"zero\", round(e.y1, 6))\n"
+        "    elif isinstance(e, Text):\n"
+        "        print(\"text\", e.text)'";
+    std::string out;
+    if (FILE* pipe =
+            popen(("/usr/bin/python3 " + std::string(program) + " " + path).c_str(), "r")) {
+        char buffer[512];
+        while (fgets(buffer, sizeof buffer, pipe)) {
+            out += buffer;
+        }
+        ASSERT_EQ(pclose(pipe), 0) << out;
+    }
+    std::istringstream lines(out);
+    std::map<std::string, std::pair<double, double>> rects;  // top and bottom, mm, y down
+    double zero = 0;
+    std::set<std::string> texts;
+    for (std::string word; lines >> word;) {
+        if (word == "zero") {
+            lines >> zero;
+        } else if (word == "text") {
+            std::string rest;
+            std::getline(lines, rest);
+            texts.insert(rest.substr(1));
+        } else {
+            lines >> rects[word].first >> rects[word].second;
+        }
+    }
+    // µm per mm of the sheet from the hub's actual zone (71 − 26 = 45 µm), then every edge.
+    const auto& hubActual = rects["zone-hub-actual"];
+    const double scale = 45 / (hubActual.second - hubActual.first);
+    const std::map<std::string, std::pair<double, double>> expected = {
+        {"zone-hub-effective", {45, 0}},
+        {"zone-hub-actual", {71, 26}},
+        {"zone-shaft-effective", {-22, -54}},
+        {"zone-shaft-actual", {-40, -72}}};
+    for (const auto& [id, upperLower] : expected) {
+        ASSERT_EQ(rects.count(id), 1u) << id << "\n" << out;
+        EXPECT_NEAR((zero - rects[id].first) * scale, upperLower.first, 1e-3) << id;
+        EXPECT_NEAR((zero - rects[id].second) * scale, upperLower.second, 1e-3) << id;
+    }
+    for (const char* label : {"+71", "+45", "+26", "0", "−22", "−40", "−54", "−72",
+                              "最小侧隙（作用）+22 µm", "最大侧隙（实际）+143 µm"}) {
+        EXPECT_EQ(texts.count(label), 1u) << label;
+    }
+    EXPECT_EQ(diagram.description.size(), 7u);  // zero line, four zones, two clearances
+    EXPECT_EQ(zoneDiagram(connected("W 50 x 2 x 24 x 9k", "9H/9k")).description.back(),
+              connected("W 50 x 2 x 24 x 9k", "9H/9k").warning);
 }
 
 }  // namespace
