@@ -3,6 +3,7 @@
 #include "quillon/document/connection.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <set>
 #include <sstream>
 
+#include "quillon/document/connection_report.h"
 #include "quillon/document/measured_size.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/document/zone_diagram_svg.h"
@@ -262,6 +264,38 @@ TEST(ZoneDiagram, SvgShowsEachZoneAtItsDeviations) {
     EXPECT_EQ(diagram.description.size(), 7u);  // zero line, four zones, two clearances
     EXPECT_EQ(zoneDiagram(connected("W 50 x 2 x 24 x 9k", "9H/9k")).description.back(),
               connected("W 50 x 2 x 24 x 9k", "9H/9k").warning);
+}
+
+// The 24 lines stay as they are; the section holds the hand-worked numbers in characters that the
+// report file's GBK holds.
+TEST(ConnectionReport, FollowsTheTwentyFourLines) {
+    const SplineDocument doc = designed("W 50 x 2 x 24 x 8f");
+    const Connection c = connected("W 50 x 2 x 24 x 8f", "9H/8f");
+    const std::vector<std::string> lines = reportLines(doc, c);
+    const std::vector<std::string> own = doc.reportLines();
+    ASSERT_EQ(own.size(), 24u);
+    ASSERT_GT(lines.size(), own.size());
+    EXPECT_TRUE(std::equal(own.begin(), own.end(), lines.begin()));
+    std::string section;
+    for (std::size_t i = own.size(); i < lines.size(); ++i) {
+        section += lines[i] + "\n";
+    }
+    for (const char* expected :
+         {"ev = 3.0261 — 3.0711", "e  = 3.0521 — 3.0971", "sv = 2.9721 — 3.0041",
+          "s  = 2.9541 — 2.9861", "jv = 0.022 — 0.099 mm  (3.15′ — 14.18′)",
+          "j  = 0.066 — 0.143 mm  (9.45′ — 20.48′)",
+          "8f  A = -22  T = 50  TE = 32  Teff = 18 μm"}) {
+        EXPECT_NE(section.find(expected), std::string::npos) << expected << "\n" << section;
+    }
+    iconv_t gbk = iconv_open("GBK", "UTF-8");
+    std::string in = section;
+    std::string out(in.size() * 2, '\0');
+    char* from = in.data();
+    char* to = out.data();
+    std::size_t left = in.size();
+    std::size_t room = out.size();
+    EXPECT_NE(iconv(gbk, &from, &left, &to, &room), static_cast<std::size_t>(-1)) << section;
+    iconv_close(gbk);
 }
 
 }  // namespace
