@@ -1,6 +1,6 @@
 // Arbitrary text as a designation. Nothing may crash or hang, and what is printed must read back:
 // every designation read (a candidate too) prints as a text that reads as a designation printing
-// the same text again.
+// the same text again; a connection prints as a connection that reads back with the same fit.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -20,6 +20,16 @@ void checkReadsBack(const quillon::engine::SplineDesignation& designation) {
     quillon::engine::sizeNotes(designation);
 }
 
+void checkConnectionReadsBack(const quillon::engine::SplineDesignation& designation,
+                              const quillon::engine::Fit& fit) {
+    const std::string printed = quillon::engine::printConnectionDesignation(designation, fit);
+    const quillon::engine::DesignationParse again = quillon::engine::parseDesignation(printed);
+    if (!again.designation || !again.candidates.empty() || again.fit != fit ||
+        quillon::engine::printConnectionDesignation(*again.designation, fit) != printed) {
+        __builtin_trap();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -37,6 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     for (const quillon::engine::SplineDesignation& candidate : parsed.candidates) {
         checkReadsBack(candidate);
+    }
+    if (parsed.fit && parsed.designation) {
+        checkConnectionReadsBack(*parsed.designation, *parsed.fit);
+    }
+    // The text as a fit alone: a fit read prints as one that reads back the same.
+    if (const auto fit = quillon::engine::parseFit(text).fit) {
+        if (quillon::engine::parseFit(quillon::engine::printFit(*fit)).fit != fit) {
+            __builtin_trap();
+        }
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "quillon/document/connection.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/display_decimals.h"
@@ -68,14 +69,49 @@ std::string exactMText(const InspectionValues& values, const Form& form) {
                                                                 : " (无法按齿形计算极限)");
 }
 
-}  // namespace
+// The part's class as its designation writes it: "9h" for a shaft whose letter field says "H".
+std::string classText(const Form& form, const InspectionValues& values,
+                      const std::optional<PartSizes>& part) {
+    if (part) {
+        return printTolerance(part->toleranceClass);
+    }
+    const auto kind = form.selectedKind();
+    const auto named = kind ? toleranceOfForm(form, *kind) : std::nullopt;
+    return named ? printTolerance(*named) : orNone(values.tolerance);
+}
 
-DrawingTable drawingData(const SplineDocument& document) {
+// The limits a drawing states: the effective one the GO gauge checks and the actual one opposite
+// it (ev min and e max of a hub, sv max and s min of a shaft).
+void addEffectiveLimits(TableBuilder& rows, SplineKind kind, const std::optional<PartSizes>& part) {
+    const auto size = [&part](double PartLimits::*limit) {
+        return part ? formatNumber(part->sizes.*limit, kWidthDecimals) : std::string(kNone);
+    };
+    if (kind == SplineKind::External) {
+        rows.add("作用齿厚最大值", "sv max", size(&PartLimits::effectiveMax));
+        rows.add("实际齿厚最小值", "s min", size(&PartLimits::actualMin));
+    } else {
+        rows.add("作用齿槽宽最小值", "ev min", size(&PartLimits::effectiveMin));
+        rows.add("实际齿槽宽最大值", "e max", size(&PartLimits::actualMax));
+    }
+}
+
+DrawingTable tableOf(const SplineDocument& document, const Connection* connection) {
     const Form& form = document.form();
     const SplineProfile profile = document.profile();
-    const InspectionValues values = document.inspection(profile);
-    const FormDesignation named = document.designation();
     const bool tolerances = document.edition().hasTolerances();
+    const SplineKind kind = profile.input ? profile.input->kind : SplineKind::External;
+    // The part as the connection has it, or alone with the class of its fields.
+    std::optional<PartSizes> part;
+    if (connection) {
+        part = connection->part(kind);
+    } else if (tolerances && profile.calculated) {
+        part = partSizes(document).part;
+    }
+    const InspectionValues values = connection ? part->inspection : document.inspection(profile);
+    FormDesignation named = document.designation();
+    if (named.designation && connection) {
+        named.designation->tolerance = part->toleranceClass;
+    }
     // The window's x is positive towards the centre for a hub; DIN 5480 counts it outwards.
     const double sign = profile.input ? kindSign(profile.input->kind) : 1.0;
     const double shift = sign * readNumber(form.text(Field::x));
@@ -96,7 +132,15 @@ DrawingTable drawingData(const SplineDocument& document) {
     rows.addField("齿顶圆直径", "da", Field::da);
     rows.addField("齿根圆直径", "df", Field::df);
     if (tolerances) {
-        rows.add("公差", kNone, orNone(values.tolerance));
+        rows.add("公差", kNone, classText(form, values, part));
+    }
+    if (connection) {
+        const PartSizes& mate = connection->part(
+            kind == SplineKind::External ? SplineKind::Internal : SplineKind::External);
+        rows.add("配合", kNone,
+                 printFit(connection->fit) +
+                     (mate.kind == SplineKind::External ? "，相配外花键 " : "，相配内花键 ") +
+                     printTolerance(mate.toleranceClass));
     }
     rows.add("跨齿数", "k", orNone(values.k));
     rows.add("公法线长度", "W",
@@ -105,9 +149,20 @@ DrawingTable drawingData(const SplineDocument& document) {
     rows.addField("量棒直径", "DM", Field::dp);
     rows.add("跨棒距", "M", tolerances ? exactMText(values, form) : orNone(values.M));
     if (tolerances) {
+        addEffectiveLimits(rows, kind, part);
         rows.add("注", kNone, "括号内为极限：W 同报告，M 按齿形精确计算");
     }
     return rows.take();
+}
+
+}  // namespace
+
+DrawingTable drawingData(const SplineDocument& document) {
+    return tableOf(document, nullptr);
+}
+
+DrawingTable drawingData(const SplineDocument& document, const Connection& connection) {
+    return tableOf(document, &connection);
 }
 
 std::string drawingDataCsv(const DrawingTable& table) {

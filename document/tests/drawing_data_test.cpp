@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "quillon/document/connection.h"
 #include "quillon/document/drawing_data.h"
 #include "quillon/document/profile_drawing.h"
 #include "quillon/document/spline_document.h"
@@ -158,6 +159,35 @@ TEST(DrawingData, CsvAndDxfReadBackCellForCell) {
         texts += facts.substr(from, facts.find('\n', from) + 1 - from);
     }
     EXPECT_EQ(texts, cells);
+}
+
+// The limits a drawing states, the class in its kind's case, and with a fit the fit and the mate.
+// 9H/8f on W 50 x 2 x 24 as worked by hand in connection_test.cpp: s = 3.0261226 mm.
+TEST(DrawingData, StatesTheEffectiveLimitsAndTheFit) {
+    SplineDocument shaft(Edition::tolerance(), database());
+    shaft.applyDesignation(*parseDesignation("W 50 x 2 x 24 x 9h").designation);
+    shaft.setText(Field::seriesLetter, "H");  // a shaft's H is its h
+    shaft.calculate();
+    auto alone = valuesBySymbol(drawingData(shaft));
+    EXPECT_EQ(alone["公差"], "9h");
+    EXPECT_EQ(alone["sv max"], "3.0261");  // A of h is 0
+    EXPECT_EQ(alone["s min"], "2.9551");   // T of grade 9, row 3: 71
+
+    const ConnectionResult fit = connection(shaft, "9H/8f");
+    ASSERT_TRUE(fit.connection) << fit.refusal;
+    auto connected = valuesBySymbol(drawingData(shaft, *fit.connection));
+    EXPECT_EQ(connected["标记"], "DIN 5480 - W 50 x 2 x 30 x 24 x 8f");
+    EXPECT_EQ(connected["公差"], "8f");
+    EXPECT_EQ(connected["配合"], "9H/8f，相配内花键 9H");
+    EXPECT_EQ(connected["sv max"], "3.0041");
+    EXPECT_EQ(connected["s min"], "2.9541");
+
+    SplineDocument hub(Edition::tolerance(), database());
+    hub.applyDesignation(*parseDesignation("N 50 x 2 x 24 x 9H").designation);
+    auto hubValues = valuesBySymbol(drawingData(hub, *connection(hub, "9H/8f").connection));
+    EXPECT_EQ(hubValues["ev min"], "3.0261");
+    EXPECT_EQ(hubValues["e max"], "3.0971");
+    EXPECT_EQ(hubValues["配合"], "9H/8f，相配外花键 8f");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "quillon/engine/display_decimals.h"
 #include "quillon/engine/edition.h"
 #include "quillon/engine/field_text.h"
+#include "text_blanks.h"
 
 namespace quillon::engine {
 namespace {
@@ -26,13 +27,9 @@ constexpr double kStandardPressureAngle = 30;
 // x is judged to nine decimals, which absorbs the rounding of dB's computation from z, m and x.
 constexpr int kJudgedShiftDecimals = 9;
 
-constexpr int kLowestGrade = 5;
-constexpr int kHighestGrade = 12;
-
 // Separators between the numbers, as typed on a keyboard or copied from a drawing (UTF-8).
 constexpr std::array<std::string_view, 4> kSeparators = {"x", "X", "×", "*"};
 constexpr std::array<std::string_view, 4> kDashes = {"-", "–", "—", "－"};
-constexpr std::array<std::string_view, 3> kBlanks = {" ", "\t", "　"};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -77,23 +74,6 @@ std::string standardShiftRange(SplineKind kind) {
     return signedShift(std::min(low, high)) + " 至 " + signedShift(std::max(low, high));
 }
 
-std::string_view trimmed(std::string_view text) {
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (std::string_view blank : kBlanks) {
-            if (text.starts_with(blank)) {
-                text.remove_prefix(blank.size());
-                changed = true;
-            }
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                changed = true;
-            }
-        }
-    }
-    return text;
-}
-
 // A number as it stands in a designation: digits, optionally a decimal mark ("." or ",") and more
 // digits. No sign, no exponent.
 struct DesignationNumber {
@@ -115,10 +95,20 @@ class DesignationReader {
         std::vector<DesignationNumber> numbers;
         std::optional<DesignationTolerance> tolerance;
         if (!readNumbersAndTolerance(numbers, tolerance)) {
-            return failure();
+            if (!kindGiven_ && fitReason_.empty()) {
+                pos_ = kindPosition_;  // not a connection: the part letter is missing
+            }
+            return failure(fitReason_);
         }
         if (numbers.size() < 2) {
             return failure();
+        }
+        if (!kindGiven_ && !fit_) {
+            pos_ = kindPosition_;  // only a connection may leave out the part letter
+            return failure();
+        }
+        if (fit_) {
+            tolerance = kind_ == SplineKind::External ? fit_->shaft : fit_->hub;
         }
         // From here the numbers are all there; where they do not name a spline, the whole text is
         // at fault.
@@ -142,7 +132,7 @@ class DesignationReader {
             return failure("齿数 z 不是正整数");
         }
         designation.teeth = teeth->value;
-        return {designation, {}, {}, {}};
+        return {designation, {}, {}, {}, fit_};
     }
 
   private:
@@ -183,6 +173,7 @@ class DesignationReader {
         if (parse.candidates.size() == 1) {
             parse.designation = parse.candidates.front();
         }
+        parse.fit = fit_;
         return parse;
     }
 
@@ -232,9 +223,15 @@ class DesignationReader {
         return true;
     }
 
+    // W or N; a connection may leave it out (the numbers follow at once).
     bool readKind() {
+        kindPosition_ = pos_;
         if (atEnd()) {
             return false;
+        }
+        if (isDigit(text_[pos_])) {
+            kindGiven_ = false;
+            return true;
         }
         const char letter = toLower(text_[pos_]);
         if (letter != 'w' && letter != 'n') {
@@ -279,6 +276,9 @@ class DesignationReader {
 
     // A grade and its series letter ("8f", "8 f") and nothing after them.
     bool readTolerance(std::optional<DesignationTolerance>& tolerance) {
+        if (!fitReason_.empty()) {
+            return false;
+        }
         const std::size_t start = pos_;
         const auto grade = readNumber();
         if (!grade || !grade->whole || grade->value < kLowestGrade ||
@@ -299,6 +299,22 @@ class DesignationReader {
         const char series = kind_ == SplineKind::External ? toLower(letter) : toUpper(letter);
         tolerance = DesignationTolerance{static_cast<int>(grade->value), series};
         return true;
+    }
+
+    // Both classes of a connection to the end of the text. A fit that reads but is at fault stops
+    // the reading with its reason; one class is left to readTolerance.
+    bool readFit() {
+        const FitParse parse = parseFit(rest());
+        if (parse.fit) {
+            fit_ = parse.fit;
+            pos_ = text_.size();
+            return true;
+        }
+        if (parse.problem == FitProblem::Grade || parse.problem == FitProblem::HubCase ||
+            parse.problem == FitProblem::ShaftCase) {
+            fitReason_ = parse.reason;
+        }
+        return false;
     }
 
     // Is the position at a grade followed by a letter, i.e. a tolerance and not a number? The
@@ -322,7 +338,7 @@ class DesignationReader {
         skipBlanks();
         for (;;) {
             if (numbers.size() >= 2 && atTolerance()) {
-                return readTolerance(tolerance);
+                return readFit() || readTolerance(tolerance);
             }
             if (numbers.size() == 4) {
                 return false;  // a fifth number
@@ -349,13 +365,28 @@ class DesignationReader {
         if (unrecognised.empty()) {
             unrecognised = trimmed(text_);  // the text ended too early
         }
-        return {std::nullopt, std::string(unrecognised), {}, std::move(reason)};
+        return {std::nullopt, std::string(unrecognised), {}, std::move(reason), std::nullopt};
     }
 
     std::string_view text_;
     std::size_t pos_ = 0;
     SplineKind kind_ = SplineKind::External;
+    bool kindGiven_ = true;
+    std::size_t kindPosition_ = 0;
+    std::optional<Fit> fit_;
+    std::string fitReason_;  // why a fit that reads is refused
 };
+
+constexpr std::string_view kBetween = " x ";
+
+// "50 x 2 x 30 x 24": dB, m, α and z.
+std::string printSize(const SplineDesignation& designation) {
+    std::string text = shortDecimal(designation.referenceDiameter, kLengthDecimals);
+    text.append(kBetween).append(writeNumber(designation.module));
+    text.append(kBetween).append(writeNumber(designation.pressureAngle));
+    text.append(kBetween).append(writeNumber(designation.teeth));
+    return text;
+}
 
 // A tolerance grade as the window holds it: the exact text of a whole number from 5 to 12.
 std::optional<int> gradeOf(std::string_view text) {
@@ -369,7 +400,9 @@ std::optional<int> gradeOf(std::string_view text) {
     return grade;
 }
 
-std::optional<DesignationTolerance> toleranceOf(const Form& form, SplineKind kind) {
+}  // namespace
+
+std::optional<DesignationTolerance> toleranceOfForm(const Form& form, SplineKind kind) {
     const auto grade = gradeOf(form.text(Field::grade));
     const std::string letterText = form.text(Field::seriesLetter);
     const std::string_view letter = trimmed(letterText);
@@ -379,8 +412,6 @@ std::optional<DesignationTolerance> toleranceOf(const Form& form, SplineKind kin
     const char series = kind == SplineKind::External ? toLower(letter[0]) : toUpper(letter[0]);
     return DesignationTolerance{*grade, series};
 }
-
-}  // namespace
 
 DesignationParse parseDesignation(std::string_view text) {
     return DesignationReader(text).read();
@@ -427,19 +458,19 @@ std::vector<std::string> sizeNotes(const SplineDesignation& designation) {
 }
 
 std::string printDesignation(const SplineDesignation& designation) {
-    constexpr std::string_view kBetween = " x ";
     std::string text = "DIN 5480 - ";
     text += designation.kind == SplineKind::External ? 'W' : 'N';
     text += ' ';
-    text += shortDecimal(designation.referenceDiameter, kLengthDecimals);
-    text.append(kBetween).append(writeNumber(designation.module));
-    text.append(kBetween).append(writeNumber(designation.pressureAngle));
-    text.append(kBetween).append(writeNumber(designation.teeth));
+    text += printSize(designation);
     if (designation.tolerance) {
         text.append(kBetween).append(std::to_string(designation.tolerance->grade));
         text += designation.tolerance->series;
     }
     return text;
+}
+
+std::string printConnectionDesignation(const SplineDesignation& designation, const Fit& fit) {
+    return "DIN 5480 - " + printSize(designation) + std::string(kBetween) + printFit(fit);
 }
 
 double referenceDiameter(SplineKind kind, double module, double teeth, double shift) {
@@ -496,7 +527,7 @@ FormDesignation designationOfForm(const Form& form, bool withTolerance) {
         return {std::nullopt, "变位系数 x 使基准直径不为正"};
     }
     if (withTolerance) {
-        designation.tolerance = toleranceOf(form, *kind);
+        designation.tolerance = toleranceOfForm(form, *kind);
     }
     return {designation, {}};
 }

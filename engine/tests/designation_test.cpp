@@ -257,5 +257,64 @@ TEST(DesignationRoundTrip, PrintThenParseGivesTheSameFields) {
     }
 }
 
+TEST(Fit, ReadsBothClassesOrSaysWhatIsWrong) {
+    const struct {
+        const char* text;
+        std::optional<Fit> fit;
+        FitProblem problem;
+    } cases[] = {
+        {"9H/8f", Fit{{9, 'H'}, {8, 'f'}}, FitProblem::None},
+        {"9H8f", Fit{{9, 'H'}, {8, 'f'}}, FitProblem::None},
+        {" 10 H ／ 10d ", Fit{{10, 'H'}, {10, 'd'}}, FitProblem::None},
+        {"", std::nullopt, FitProblem::Empty},
+        {"9H", std::nullopt, FitProblem::OneClass},
+        {"9H/", std::nullopt, FitProblem::Unreadable},
+        {"H/f", std::nullopt, FitProblem::Unreadable},
+        {"9H/8f7", std::nullopt, FitProblem::Unreadable},
+        {"4H/8f", std::nullopt, FitProblem::Grade},
+        {"9H/99999999999f", std::nullopt, FitProblem::Grade},
+        {"9h/8f", std::nullopt, FitProblem::HubCase},
+        {"9H/8F", std::nullopt, FitProblem::ShaftCase},
+    };
+    for (const auto& c : cases) {
+        const FitParse parsed = parseFit(c.text);
+        EXPECT_EQ(parsed.fit, c.fit) << c.text;
+        EXPECT_EQ(parsed.problem, c.problem) << c.text;
+        EXPECT_EQ(parsed.reason.empty(), c.fit.has_value()) << c.text;
+    }
+}
+
+TEST(DesignationParse, AConnectionGivesTheFitAndThePartItNames) {
+    const Fit fit{{9, 'H'}, {8, 'f'}};
+    const struct {
+        const char* text;
+        SplineKind kind;
+    } cases[] = {
+        {"DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f", W},
+        {"50x2x24x9H8f", W},
+        {"DIN 5480 - N 50 x 2 x 30 x 24 x 9H/8f", N},
+        {"w 50 x 2 x 24 9H / 8f", W},
+    };
+    for (const auto& c : cases) {
+        const DesignationParse parsed = parseDesignation(c.text);
+        ASSERT_TRUE(parsed.designation) << c.text << " -> " << parsed.reason;
+        EXPECT_EQ(parsed.fit, fit) << c.text;
+        const DesignationTolerance own = c.kind == W ? fit.shaft : fit.hub;
+        EXPECT_EQ(*parsed.designation, spline(c.kind, 50, 2, 30, 24, own)) << c.text;
+        EXPECT_EQ(printConnectionDesignation(*parsed.designation, fit),
+                  "DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f");
+    }
+    // Without a fit the part letter is needed; a fit at fault says why.
+    EXPECT_EQ(parseDesignation("50 x 2 x 24 x 8f").unrecognised, "50 x 2 x 24 x 8f");
+    const DesignationParse wrongCase = parseDesignation("W 50 x 2 x 24 x 9h/8f");
+    EXPECT_FALSE(wrongCase.designation);
+    EXPECT_EQ(wrongCase.unrecognised, "9h/8f");
+    EXPECT_EQ(wrongCase.reason, parseFit("9h/8f").reason);
+    // A size without z lists candidates that carry the fit.
+    const DesignationParse sought = parseDesignation("40 x 2 x 9H/8f");
+    EXPECT_EQ(sought.candidates.size(), 2u);
+    EXPECT_EQ(sought.fit, fit);
+}
+
 }  // namespace
 }  // namespace quillon::engine

@@ -7,8 +7,11 @@ namespace quillon::geometry {
 namespace {
 
 constexpr double kHeight = TableLayout::kTextHeight;
-constexpr double kWideCharacter = 1.0 * kHeight;  // CJK and other non-ASCII characters
-constexpr double kNarrowCharacter = 0.7 * kHeight;
+// The reader chooses the font: SimSun where it has it, otherwise its own stroke font, whose widest
+// Latin letters (W, M) with their spacing reach about the text height, and which may show a
+// character it lacks as a replacement sign of its own width. Every character is counted one text
+// height wide, so that no text runs past its column in any font.
+constexpr double kCharacterWidth = 1.0 * kHeight;
 constexpr double kPadding = 0.5 * kHeight;  // between a text and the column's lines
 constexpr double kRowHeight = 2 * kHeight;
 
@@ -17,10 +20,8 @@ double textWidth(std::string_view utf8) {
     double width = 0;
     for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            width += kNarrowCharacter;
-        } else if (byte >= 0xC0) {
-            width += kWideCharacter;
+        if (byte < 0x80 || byte >= 0xC0) {
+            width += kCharacterWidth;
         }
     }
     return width;

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <string_view>
+
+#include "quillon/geometry/svg_text.h"
 
 namespace quillon::geometry {
 namespace {
@@ -12,45 +13,9 @@ namespace {
 // Sheet sizes are whole hundredths of a millimetre.
 constexpr double kSheetStepsPerMillimetre = 100;
 
-// Fixed to the nanometre, without trailing zeros ("12.5", "-3", "0.000125").
-std::string number(double value) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.6f", value);
-    std::string text = buffer;
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
-    }
-    return text == "-0" ? "0" : text;
-}
-
 // The file's y axis points down; the drawing's points up.
 std::string point(Point p) {
-    return number(p.x) + ' ' + number(-p.y);
-}
-
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            // XML allows no control characters; a line break is a space, as in the DXF comment.
-            default:
-                out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-        }
-    }
-    return out;
+    return svgNumber(p.x) + ' ' + svgNumber(-p.y);
 }
 
 // A piece with a bulge as an SVG arc: the large-arc flag for sweeps over half a turn, and the
@@ -59,7 +24,7 @@ std::string arcTo(Point from, Point to, double bulge) {
     const BulgeArc arc = bulgeArc(from, to, bulge);
     const char* largeArc = std::abs(arc.sweep) > std::numbers::pi ? " 1 " : " 0 ";
     const char* sweep = arc.sweep > 0 ? "0 " : "1 ";
-    const std::string radius = number(arc.radius);
+    const std::string radius = svgNumber(arc.radius);
     return "A" + radius + ' ' + radius + " 0" + largeArc + sweep + point(to);
 }
 
@@ -91,20 +56,20 @@ double halfSheet(const Polyline& contour, const std::vector<double>& circleDiame
 std::string svgDrawing(const Polyline& contour, const std::vector<double>& circleDiameters,
                        const std::string& title, const std::string& description) {
     const double half = halfSheet(contour, circleDiameters);
-    const std::string side = number(2 * half);
+    const std::string side = svgNumber(2 * half);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + side +
-           "mm\" height=\"" + side + "mm\" viewBox=\"" + number(-half) + ' ' + number(-half) + ' ' +
-           side + ' ' + side + "\">\n";
-    svg += "<title>" + escaped(title) + "</title>\n";
-    svg += "<desc>" + escaped(description) + "</desc>\n";
+           "mm\" height=\"" + side + "mm\" viewBox=\"" + svgNumber(-half) + ' ' + svgNumber(-half) +
+           ' ' + side + ' ' + side + "\">\n";
+    svg += "<title>" + svgEscaped(title) + "</title>\n";
+    svg += "<desc>" + svgEscaped(description) + "</desc>\n";
     if (!contour.empty()) {
         svg += "<path id=\"profile\" fill=\"none\" stroke=\"#000000\" stroke-width=\"0.05\" d=\"" +
                pathData(contour) + "\"/>\n";
     }
     svg += "<g id=\"circles\" fill=\"none\" stroke=\"#5a6ea0\" stroke-width=\"0.02\">\n";
     for (double diameter : circleDiameters) {
-        svg += "<circle cx=\"0\" cy=\"0\" r=\"" + number(diameter / 2) + "\"/>\n";
+        svg += "<circle cx=\"0\" cy=\"0\" r=\"" + svgNumber(diameter / 2) + "\"/>\n";
     }
     svg += "</g>\n</svg>\n";
     return svg;

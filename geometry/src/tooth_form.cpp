@@ -201,6 +201,12 @@ double ToothForm::involuteTo() const {
     return kind == SplineKind::External ? tipRadius : fillet.contactRadius;
 }
 
+double referenceWidth(const ProfileInput& in) {
+    const double kindSign = in.kind == SplineKind::External ? 1.0 : -1.0;
+    return (kPiExact / 2 + kindSign * 2 * in.x * std::tan(in.alpha * kDegree)) * in.m /
+           std::cos(in.beta * kDegree);
+}
+
 ToothFormDesign designToothForm(const ProfileInput& in, double widthChange) {
     if (std::string problem = inputProblem(in); !problem.empty()) {
         return {std::nullopt, problem};
@@ -209,7 +215,6 @@ ToothFormDesign designToothForm(const ProfileInput& in, double widthChange) {
     const double alpha = in.alpha * kDegree;
     const double cosBeta = std::cos(in.beta * kDegree);
     const double alphaT = std::atan(std::tan(alpha) / cosBeta);
-    const double kindSign = in.kind == SplineKind::External ? 1.0 : -1.0;
 
     ToothForm f;
     f.kind = in.kind;
@@ -220,8 +225,8 @@ ToothFormDesign designToothForm(const ProfileInput& in, double widthChange) {
     f.rootRadius = in.df / 2;
     // Tooth thickness (shaft) or space width (hub) on the reference circle, as an angle, carried
     // down to the base circle: s/d + inv alphaT.
-    const double width = (kPiExact / 2 + kindSign * 2 * in.x * std::tan(alpha)) * in.m / cosBeta;
-    f.bodyHalfAngle = (width + widthChange) / (2 * f.referenceRadius) + involuteOf(alphaT);
+    f.bodyHalfAngle =
+        (referenceWidth(in) + widthChange) / (2 * f.referenceRadius) + involuteOf(alphaT);
     if (!std::isfinite(f.bodyHalfAngle)) {
         return {std::nullopt, "参数中有无效数值，无法绘制齿形。"};
     }

@@ -21,19 +21,19 @@ constexpr double kSpanLimitFactor = 0.866;
 constexpr double kShaftPinLimitFactor = 1.52;
 constexpr double kHubPinLimitFactor = 1.72;
 
-std::string labelled(std::string_view label, std::string_view symbol, std::string_view value) {
-    std::string line;
-    line.reserve(label.size() + kLabelGap.size() + symbol.size() + value.size());
-    line.append(label).append(kLabelGap).append(symbol).append(value);
-    return line;
-}
-
 LimitTexts limits(double measured, double factor, double nearDeviation, double farDeviation) {
     return {limitText(measured + factor * nearDeviation),
             limitText(measured + factor * farDeviation)};
 }
 
 }  // namespace
+
+std::string labelledLine(std::string_view label, std::string_view symbol, std::string_view value) {
+    std::string line;
+    line.reserve(label.size() + kLabelGap.size() + symbol.size() + value.size());
+    line.append(label).append(kLabelGap).append(symbol).append(value);
+    return line;
+}
 
 std::string LimitTexts::pairText() const {
     return nearLimit + std::string(kLimitSeparator) + farLimit;
@@ -66,27 +66,29 @@ std::vector<std::string> toleranceReportLines(const Form& form, std::string_view
         "DIN5480花键计算报告      ",
         std::string(kBlankLine),
         "已知参数：",
-        labelled("齿轮齿数：  ", "z  = ", field(Field::z)),
-        labelled("齿轮模数：  ", "m  = ", field(Field::m)),
-        labelled("压力角：    ", "α  = ", field(Field::alpha)),
-        labelled("齿顶高系数：", "ha*= ", field(Field::haStar)),
-        labelled("螺旋角：    ", "β  = ", field(Field::beta)),
-        labelled("变位系数    ", "x  = ", field(Field::x)),
-        labelled("顶隙系数    ", "cn = ", field(Field::cn)),
-        labelled("量棒直径：  ", "dp = ", field(Field::dp)),
-        labelled("公差等级：  ", "", toleranceText(form)),
+        labelledLine("齿轮齿数：  ", "z  = ", field(Field::z)),
+        labelledLine("齿轮模数：  ", "m  = ", field(Field::m)),
+        labelledLine("压力角：    ", "α  = ", field(Field::alpha)),
+        labelledLine("齿顶高系数：", "ha*= ", field(Field::haStar)),
+        labelledLine("螺旋角：    ", "β  = ", field(Field::beta)),
+        labelledLine("变位系数    ", "x  = ", field(Field::x)),
+        labelledLine("顶隙系数    ", "cn = ", field(Field::cn)),
+        labelledLine("量棒直径：  ", "dp = ", field(Field::dp)),
+        labelledLine("公差等级：  ", "", toleranceText(form)),
         std::string(kBlankLine),
         "计算数据：  ",
-        labelled("分度圆直径：", "d  = ", field(Field::d)),
-        labelled("齿顶圆直径：", "da = ", field(Field::da)),
-        labelled("齿根圆直径：", "df = ", field(Field::df)),
-        labelled("基圆直径：  ", "db = ", field(Field::db)),
-        labelled("齿轮齿顶高：", "ha = ", field(Field::ha)),
-        labelled("齿轮齿根高：", "hf = ", field(Field::hf)),
-        labelled("齿轮齿全高：", "h  =", printedNumber(wholeDepth)),
-        labelled("跨测齿数：  ", "k  = ", std::string(k) + "  齿"),
-        labelled("公法线长度：", "W  = ", spanLimits(form, nearDeviation, farDeviation).pairText()),
-        labelled("齿轮跨棒距：", "M  = ", pinLimits(form, nearDeviation, farDeviation).pairText()),
+        labelledLine("分度圆直径：", "d  = ", field(Field::d)),
+        labelledLine("齿顶圆直径：", "da = ", field(Field::da)),
+        labelledLine("齿根圆直径：", "df = ", field(Field::df)),
+        labelledLine("基圆直径：  ", "db = ", field(Field::db)),
+        labelledLine("齿轮齿顶高：", "ha = ", field(Field::ha)),
+        labelledLine("齿轮齿根高：", "hf = ", field(Field::hf)),
+        labelledLine("齿轮齿全高：", "h  =", printedNumber(wholeDepth)),
+        labelledLine("跨测齿数：  ", "k  = ", std::string(k) + "  齿"),
+        labelledLine("公法线长度：",
+                     "W  = ", spanLimits(form, nearDeviation, farDeviation).pairText()),
+        labelledLine("齿轮跨棒距：",
+                     "M  = ", pinLimits(form, nearDeviation, farDeviation).pairText()),
     };
 }
 

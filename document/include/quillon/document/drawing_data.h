@@ -7,13 +7,20 @@
 namespace quillon::document {
 
 class SplineDocument;
+struct Connection;
 
 // The spline's data table for a drawing (花键参数表): rows of 名称, 代号 and 数值, in the order a
 // drawing lists them, every number as the window writes it. The profile shift is given in the
 // DIN 5480 sign (a hub's x is the opposite of the window's). In the edition with tolerances W
 // carries the report's limits and M the limits through the involute, and a closing note row says
-// so. Before a calculation every value reads "—". No cell is empty.
+// so, and the limits a drawing states for the width on the reference circle follow M: ev min and
+// e max of a hub, sv max and s min of a shaft. The class is written as the designation writes it
+// (9h for a shaft). Before a calculation every value reads "—". No cell is empty.
 geometry::DrawingTable drawingData(const SplineDocument& document);
+
+// The same for the document's part of a connection: its class, limits and designation from the
+// fit, and a row naming the fit and the mate's class.
+geometry::DrawingTable drawingData(const SplineDocument& document, const Connection& connection);
 
 // The table as a CSV file: UTF-8 with a byte-order mark (spreadsheets read it as UTF-8 then),
 // a header row 名称,代号,数值, records ended by CR LF.

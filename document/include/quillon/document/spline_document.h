@@ -46,6 +46,7 @@ class SplineDocument final {
     const std::string& seriesColumnName() const { return seriesColumn_.name(); }
     // The tolerance database is shared: it is read once per program, never written.
     void setToleranceDatabase(Database database) { database_ = std::move(database); }
+    const Database& toleranceDatabase() const { return database_; }
 
     // "更新数据": the calculation run and, in the edition with tolerances, the deviation
     // calculation as its last step.

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quillon/engine/fit.h"
 #include "quillon/engine/form.h"
 #include "quillon/engine/spline_kind.h"
 
@@ -14,14 +15,12 @@
 // tolerance (grade and series letter: lower case for shafts, upper case for hubs). The reference
 // diameter carries the profile shift: dB = m·z + 2·x·m + 1.1·m for a shaft; a hub's x has the
 // opposite sign in this program, so there dB = m·z − 2·x·m + 1.1·m.
+//
+// A connection (hub and shaft of one size with their fit) is written with both classes and no part
+// letter: "DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f". The standard's own example of a connection
+// designation was not at hand when this was written; the form follows the part designation with
+// the fit as the connection's tolerance, hub first, as fits are written.
 namespace quillon::engine {
-
-struct DesignationTolerance {
-    int grade = 0;    // 5 to 12
-    char series = 0;  // the series letter, in the case of the kind ('f' shaft, 'H' hub)
-
-    friend bool operator==(const DesignationTolerance&, const DesignationTolerance&) = default;
-};
 
 struct SplineDesignation {
     SplineKind kind = SplineKind::External;
@@ -40,11 +39,15 @@ struct SplineDesignation {
 // was not understood (the rest of the text from where reading failed; the whole text when it ended
 // too early or its numbers name no spline), and where the text reads but its numbers are at fault,
 // `reason` says why (in the user's words).
+//
+// A connection's text gives `fit` as well; `designation` (and each candidate) is then the part its
+// letter names, the shaft where it names none, with that part's class of the fit as tolerance.
 struct DesignationParse {
     std::optional<SplineDesignation> designation;
     std::string unrecognised;
     std::vector<SplineDesignation> candidates;
     std::string reason;
+    std::optional<Fit> fit;
 };
 
 // Reads a designation as people write it: "DIN 5480" and the dash optional; W or N in either case;
@@ -57,6 +60,9 @@ struct DesignationParse {
 //                      standard pressure angle, it is α and z is sought; otherwise n is z;
 //   dB x m x α x z     all given.
 // dB and m below 0.0005 mm are refused: dB is printed to three decimals and would read as 0.
+// A connection ends in a fit (see parseFit) in place of the tolerance; its part letter may be left
+// out. A fit that reads but is at fault (a grade out of range, a class in the wrong case) is
+// refused with the fit's reason.
 DesignationParse parseDesignation(std::string_view text);
 
 // The numbers of teeth that make dB and m a DIN 5480 size: those whose profile shift
@@ -73,6 +79,10 @@ std::vector<std::string> sizeNotes(const SplineDesignation& designation);
 // "DIN 5480 - W 26.375 x 1.25 x 30 x 20 x 9h": dB to three decimals, every number in its shortest
 // form (trailing zeros dropped); the tolerance only when the designation has one.
 std::string printDesignation(const SplineDesignation& designation);
+
+// "DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f": the size of `designation` (its kind and tolerance are
+// not printed) with the fit.
+std::string printConnectionDesignation(const SplineDesignation& designation, const Fit& fit);
 
 // dB of a spline of the kind with module m, z teeth and profile shift x (the program's sign).
 double referenceDiameter(SplineKind kind, double module, double teeth, double shift);
@@ -93,5 +103,9 @@ struct FormDesignation {
 // (left out when they do not form a tolerance of grades 5 to 12). A helical spline (β ≠ 0) has no
 // DIN 5480 designation.
 FormDesignation designationOfForm(const Form& form, bool withTolerance);
+
+// The grade and series letter of the form as a class of `kind` (the letter in that kind's case);
+// none when they do not form a tolerance of grades 5 to 12.
+std::optional<DesignationTolerance> toleranceOfForm(const Form& form, SplineKind kind);
 
 }  // namespace quillon::engine

@@ -15,8 +15,9 @@ struct DrawingTable {
 };
 
 // The table laid out as a framed grid, millimetres: the frame and grid lines, and each cell's text
-// at its left baseline point. Columns are as wide as their longest text, a CJK character counting
-// one text height and an ASCII character 0.7 of it.
+// at its left baseline point. Columns are as wide as their longest text, every character counting
+// one text height (as wide as the widest glyphs of any font a CAD reader may substitute), with
+// half a text height of room either side.
 struct TableLayout {
     struct Line {
         Point from;

@@ -47,6 +47,10 @@ struct ToothFormDesign {
     std::string problem;  // why there is no sound form, in words for the user
 };
 
+// The tooth thickness (shaft) or space width (hub) on the reference circle, transverse, mm, as
+// the profile shift gives it: (π/2 ± 2·x·tan α)·m / cos β.
+double referenceWidth(const ProfileInput& input);
+
 // Places the flanks with the tooth thickness (shaft) or space width (hub) that the span and pin
 // measurements of the calculation imply, widened by `widthChange` mm on the reference circle, and
 // fits the root fillets (0.16 m, or the largest radius that fits).

@@ -41,4 +41,8 @@ LimitTexts pinLimits(const engine::Form& form, double nearDeviation, double farD
 // Two limits as those lines write them: "13.047 — 13.012".
 std::string limitPairText(double nearLimit, double farLimit);
 
+// A line as the report lays it out: the label (12 display columns, "公差等级：  "), 13 blanks,
+// the symbol ("W  = ") and the value, so that every symbol starts in column 26.
+std::string labelledLine(std::string_view label, std::string_view symbol, std::string_view value);
+
 }  // namespace quillon::report
