@@ -22,6 +22,7 @@
 #include "layout_helpers.h"
 #include "quillon/controls/group_frame.h"
 #include "quillon/controls/xp_button.h"
+#include "quillon/document/report_button_rule.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/report/printed_report.h"
 #include "quillon/report/report_commands.h"
@@ -115,10 +116,10 @@ void DIN5480::connectReactions() {
     if (edition_.reportFollowsFields) {
         // Every change of z or d decides anew whether there is something to report.
         connect(controls_.field(Field::z), &QLineEdit::textChanged, this, [this](const QString& z) {
-            controls_.report->setEnabled(readNumber(z.toStdString()) > 3);
+            controls_.report->setEnabled(document::reportOnForTeeth(z.toStdString()));
         });
         connect(controls_.field(Field::d), &QLineEdit::textChanged, this, [this](const QString& d) {
-            controls_.report->setEnabled(readNumber(d.toStdString()) > 0);
+            controls_.report->setEnabled(document::reportOnForDiameter(d.toStdString()));
         });
     }
     // The window menu and, through it, the details window, which follows every field, the kind
@@ -177,7 +178,8 @@ bool DIN5480::startUp(const std::filesystem::path& programDirectory) {
 
     document_.proposePinDiameter(true);
     if (edition_.reportFollowsFields) {
-        controls_.report->setEnabled(controls_.field(Field::z)->text() != u"0");
+        controls_.report->setEnabled(
+            document::reportOnAtStart(controls_.field(Field::z)->text().toStdString()));
     }
     controls_.clearanceLegend->setText(kClearanceLegend);
     return true;
