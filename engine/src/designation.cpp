@@ -11,10 +11,13 @@
 #include "quillon/engine/display_decimals.h"
 #include "quillon/engine/edition.h"
 #include "quillon/engine/field_text.h"
-#include "text_blanks.h"
+#include "quillon/textio/text_cursor.h"
 
 namespace quillon::engine {
 namespace {
+
+using textio::kBlanks;
+using textio::trimmed;
 
 // The addendum of the DIN 5480 basic rack that the reference diameter adds: 0.55·m on each side.
 constexpr double kReferenceAllowance = 1.1;
@@ -83,9 +86,9 @@ struct DesignationNumber {
 
 // Reads a designation from left to right; every read either consumes its part or leaves the
 // position where it failed.
-class DesignationReader {
+class DesignationReader final : textio::TextCursor {
   public:
-    explicit DesignationReader(std::string_view text) : text_(text) {}
+    explicit DesignationReader(std::string_view text) : TextCursor(text) {}
 
     DesignationParse read() {
         skipBlanks();
@@ -175,35 +178,6 @@ class DesignationReader {
         }
         parse.fit = fit_;
         return parse;
-    }
-
-    bool atEnd() const { return pos_ >= text_.size(); }
-    std::string_view rest() const { return text_.substr(pos_); }
-
-    bool take(std::string_view token) {
-        if (rest().starts_with(token)) {
-            pos_ += token.size();
-            return true;
-        }
-        return false;
-    }
-
-    template <std::size_t N>
-    bool takeAny(const std::array<std::string_view, N>& tokens) {
-        for (std::string_view token : tokens) {
-            if (take(token)) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    // Returns whether any blank was skipped.
-    bool skipBlanks() {
-        const std::size_t start = pos_;
-        while (takeAny(kBlanks)) {
-        }
-        return pos_ > start;
     }
 
     // "DIN 5480 -", every part of it optional but in this order.
@@ -368,8 +342,6 @@ class DesignationReader {
         return {std::nullopt, std::string(unrecognised), {}, std::move(reason), std::nullopt};
     }
 
-    std::string_view text_;
-    std::size_t pos_ = 0;
     SplineKind kind_ = SplineKind::External;
     bool kindGiven_ = true;
     std::size_t kindPosition_ = 0;

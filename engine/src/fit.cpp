@@ -2,10 +2,12 @@
 
 #include <array>
 
-#include "text_blanks.h"
+#include "quillon/textio/text_cursor.h"
 
 namespace quillon::engine {
 namespace {
+
+using textio::trimmed;
 
 constexpr std::array<std::string_view, 2> kSlashes = {"/", "／"};
 constexpr char kExample[] = "如 9H/8f（内花键在前，外花键在后）";
@@ -20,28 +22,9 @@ bool isUpper(char c) {
     return c >= 'A' && c <= 'Z';
 }
 
-class FitReader {
+class FitReader final : public textio::TextCursor {
   public:
-    explicit FitReader(std::string_view text) : text_(text) {}
-
-    bool atEnd() const { return pos_ >= text_.size(); }
-
-    void skipBlanks() {
-        for (bool skipped = true; skipped;) {
-            skipped = take(kBlanks);
-        }
-    }
-
-    template <std::size_t N>
-    bool take(const std::array<std::string_view, N>& tokens) {
-        for (std::string_view token : tokens) {
-            if (text_.substr(pos_).starts_with(token)) {
-                pos_ += token.size();
-                return true;
-            }
-        }
-        return false;
-    }
+    using TextCursor::TextCursor;
 
     // A grade (digits; a long run of them reads as a grade out of range) and a letter.
     std::optional<DesignationTolerance> readClass() {
@@ -58,10 +41,6 @@ class FitReader {
         }
         return DesignationTolerance{grade, text_[pos_++]};
     }
-
-  private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
 };
 
 FitParse refused(FitProblem problem, std::string reason) {
@@ -91,7 +70,7 @@ FitParse parseFit(std::string_view text) {
         return refused(FitProblem::OneClass, "配合只有一个公差带 " + printTolerance(*hub) +
                                                  "，需要内花键和外花键各一个，" + kExample);
     }
-    reader.take(kSlashes);
+    reader.takeAny(kSlashes);
     reader.skipBlanks();
     const auto shaft = reader.readClass();
     reader.skipBlanks();

@@ -7,9 +7,12 @@
 
 #include "quillon/engine/designation.h"
 #include "quillon/gbt3478/input_check.h"
+#include "quillon/textio/text_cursor.h"
 
 namespace quillon::gbt3478 {
 namespace {
+
+using textio::trimmed;
 
 // The module is printed to six decimals; a module that prints as 0 would not read back.
 constexpr int kModuleDecimals = 6;
@@ -22,7 +25,6 @@ constexpr std::string_view kStandard = "GB/T 3478.1";
 
 // Written between the numbers, as typed on a keyboard or copied from a drawing (UTF-8).
 constexpr std::array<std::string_view, 4> kTimesSigns = {"×", "x", "X", "*"};
-constexpr std::array<std::string_view, 3> kBlanks = {" ", "\t", "　"};
 // Before the year of the standard: "GB/T 3478.1-2008", "GB/T 3478.1—2008", "ISO 4156-1:2005".
 constexpr std::array<std::string_view, 5> kYearMarks = {"-", "–", "—", "－", ":"};
 
@@ -56,9 +58,9 @@ std::string classAndFitText(const ClassAndFit& t) {
 
 // Reads from left to right; every read either consumes its part or leaves the position where it
 // failed.
-class Reader {
+class Reader final : textio::TextCursor {
   public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    explicit Reader(std::string_view text) : TextCursor(text) {}
 
     DesignationParse read() {
         skipBlanks();
@@ -317,52 +319,6 @@ class Reader {
         return number;
     }
 
-    bool atEnd() const { return pos_ >= text_.size(); }
-    std::string_view rest() const { return text_.substr(pos_); }
-
-    bool take(std::string_view token) {
-        if (rest().starts_with(token)) {
-            pos_ += token.size();
-            return true;
-        }
-        return false;
-    }
-
-    template <std::size_t N>
-    bool takeAny(const std::array<std::string_view, N>& tokens) {
-        for (std::string_view token : tokens) {
-            if (take(token)) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    // Returns whether any blank was skipped.
-    bool skipBlanks() {
-        const std::size_t start = pos_;
-        while (takeAny(kBlanks)) {
-        }
-        return pos_ > start;
-    }
-
-    static std::string_view trimmed(std::string_view text) {
-        for (bool changed = true; changed;) {
-            changed = false;
-            for (std::string_view blank : kBlanks) {
-                while (text.starts_with(blank)) {
-                    text.remove_prefix(blank.size());
-                    changed = true;
-                }
-                while (text.ends_with(blank)) {
-                    text.remove_suffix(blank.size());
-                    changed = true;
-                }
-            }
-        }
-        return text;
-    }
-
     DesignationParse failure() const {
         if (!reason_.empty()) {
             return wholeTextFailure(reason_);
@@ -378,8 +334,6 @@ class Reader {
         return {std::nullopt, std::string(trimmed(text_)), std::move(reason)};
     }
 
-    std::string_view text_;
-    std::size_t pos_ = 0;
     DesignationKind kind_ = DesignationKind::Internal;
     std::string reason_;  // the parts read, but one of them names no spline
 };
