@@ -112,7 +112,7 @@ std::string verdictOf(const StrengthResult& r) {
             text += "齿面挤压（S = " + textBelow(r.safety, 1, decimals) + " < 1）";
         } else {
             text += "轴扭转（S_τ = " + textBelow(*r.tauSafety, r.safetyMin, decimals) + " < " +
-                    shortText(r.safetyMin) + "）";
+                    engine::writeNumber(r.safetyMin) + "）";
         }
     }
     return text;

@@ -1,7 +1,8 @@
 #include "quillon/strength/strength_tables.h"
 
 #include <cstddef>
-#include <cstdio>
+
+#include "quillon/engine/field_text.h"
 
 namespace quillon::strength {
 namespace {
@@ -98,10 +99,9 @@ const std::vector<ApplicationFactorChoice>& applicationFactorChoices() {
         for (Driving driving : kDrivings) {
             for (Driven driven : kDrivens) {
                 const double value = applicationFactor(driving, driven);
-                char number[16];
-                std::snprintf(number, sizeof number, "%.1f", value);
                 std::string label(drivingLabel(driving));
-                label.append(" / ").append(drivenLabel(driven)).append(" ").append(number);
+                label.append(" / ").append(drivenLabel(driven)).append(" ");
+                label.append(engine::formatNumber(value, 1));
                 list.push_back({label, value, driving, driven});
             }
         }

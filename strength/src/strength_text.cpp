@@ -1,7 +1,5 @@
 #include "quillon/strength/strength_text.h"
 
-#include <cstdio>
-
 #include "quillon/engine/field_text.h"
 #include "quillon/strength/strength_quantities.h"
 
@@ -38,16 +36,10 @@ std::string tauSafetyLine(const StrengthResult& r) {
         return std::string(resultQuantity(ResultField::TauSafety).caption) +
                "：未给出屈服强度 Re，不校核";
     }
-    return line(r, ResultField::TauSafety) + "（要求 ≥ " + shortText(r.safetyMin) + "）";
+    return line(r, ResultField::TauSafety) + "（要求 ≥ " + engine::writeNumber(r.safetyMin) + "）";
 }
 
 }  // namespace
-
-std::string shortText(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    return text;
-}
 
 std::vector<std::string> resultLines(const StrengthResult& r) {
     std::vector<std::string> lines;

@@ -13,6 +13,7 @@
 
 #include "details_rows.h"
 #include "quillon/document/spline_strength.h"
+#include "quillon/engine/field_text.h"
 #include "quillon/strength/strength_quantities.h"
 #include "quillon/strength/strength_tables.h"
 #include "quillon/strength/strength_text.h"
@@ -210,7 +211,7 @@ std::string StrengthPage::textOf(InputField field) const {
         const QString typed = ka_->currentText().trimmed();
         for (const ApplicationFactorChoice& choice : applicationFactorChoices()) {
             if (typed == QString::fromStdString(choice.label)) {
-                return shortText(choice.value);
+                return engine::writeNumber(choice.value);
             }
         }
         return typed.toStdString();
@@ -265,10 +266,10 @@ void StrengthPage::showPermissiblePressure(bool pAllowedNamed) {
         permissiblePressure(kJoints[joint_->currentIndex()],
                             kConditions[conditions_->currentIndex()], hardened_->isChecked());
     if (range) {
-        const QString low = QString::fromStdString(shortText(range->low));
+        const QString low = QString::fromStdString(engine::writeNumber(range->low));
         pAllowed_->setPlaceholderText(
             QStringLiteral("%1（表值 %1–%2）")
-                .arg(low, QString::fromStdString(shortText(range->high))));
+                .arg(low, QString::fromStdString(engine::writeNumber(range->high))));
     } else {
         pAllowed_->setPlaceholderText(QStringLiteral("表中无值，请输入"));
     }

@@ -8,9 +8,6 @@
 // Text out of the strength check, shared by the page and the command line (no Qt).
 namespace quillon::strength {
 
-// A number in its short form, up to 15 significant digits: 1.5, 2, 0.3 (a typed limit in a text).
-std::string shortText(double value);
-
 // The result as text, one line each: the method, then every result with its caption, value and
 // unit ("平均直径 dm = 47.800 mm"), then the verdict. What "copy results" and the command line's
 // text output print.
