@@ -14,22 +14,22 @@ using engine::SplineKind;
 constexpr textio::Quantity kRows[] = {
     {.key = "fit",
      .option = "--fit",
-     .caption = "配合：内花键公差/外花键公差",
+     .caption = "内花键公差/外花键公差",
      .valueName = "配合",
-     .help = "，例如 9H/8f（仅公差版）；\n给出两个零件的极限和侧隙。含配合的标记\n"
+     .help = "，例如 9H/8f：两个零件的极限和侧隙；\n含配合的标记 "
              "\"DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f\" 自带配合"},
     {.key = "measured_w",
      .option = "--measured-w",
      .caption = "实测公法线长度 W",
      .unit = "mm",
      .range = textio::kAboveZero,
-     .help = "：换算为实际齿厚并对照极限（外花键，仅公差版）"},
+     .help = "：换算为实际齿厚并对照极限（外花键）"},
     {.key = "measured_m",
      .option = "--measured-m",
      .caption = "实测跨棒距 M",
      .unit = "mm",
      .range = textio::kAboveZero,
-     .help = "：换算为实际齿厚或齿槽宽并对照极限（仅公差版）"},
+     .help = "：换算为实际齿厚或齿槽宽并对照极限"},
 };
 
 constexpr ConnectionInput kInputs[] = {ConnectionInput::Fit, ConnectionInput::MeasuredW,
