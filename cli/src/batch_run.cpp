@@ -23,11 +23,12 @@ struct UnusableHeader {
     std::string message;
 };
 
-// A column of the batch: a spline input or a strength input.
+// A column of the batch: a spline input, a strength input or a connection input.
 struct BatchColumn {
     const SplineInputName* spline = nullptr;
     std::optional<strength::InputField> strength;
     std::string name;
+    std::optional<ConnectionInput> connection{};
 };
 
 // Columns are snake_case ("load_share"); the hyphens of earlier batches ("load-share") still read.
@@ -44,7 +45,8 @@ std::vector<BatchColumn> readHeader(const textio::CsvRecord& header,
     for (std::size_t i = 0; i < header.size(); ++i) {
         const SplineInputName* input = findInputByColumn(header[i]);
         const auto strengthInput = strength::fieldFromKey(snakeCase(header[i]));
-        if (input == nullptr && !strengthInput) {
+        const auto connectionInput = connectionInputByColumn(header[i]);
+        if (input == nullptr && !strengthInput && !connectionInput) {
             throw UnusableHeader{"未知的列“" + std::string(header[i]) + "”"};
         }
         if (std::ranges::find(columns, std::string(header[i]), &BatchColumn::name) !=
@@ -53,6 +55,13 @@ std::vector<BatchColumn> readHeader(const textio::CsvRecord& header,
         }
         if (strengthInput) {
             columns.push_back({nullptr, strengthInput, std::string(header[i])});
+            continue;
+        }
+        if (connectionInput) {
+            if (!edition.hasTolerances()) {
+                throw UnusableHeader{"列“" + std::string(header[i]) + "”只用于公差版"};
+            }
+            columns.push_back({nullptr, std::nullopt, std::string(header[i]), connectionInput});
             continue;
         }
         const bool toleranceColumn =
@@ -68,9 +77,11 @@ std::vector<BatchColumn> readHeader(const textio::CsvRecord& header,
     return columns;
 }
 
-bool hasStrength(const std::vector<BatchColumn>& columns) {
-    return std::ranges::any_of(columns,
-                               [](const BatchColumn& c) { return c.strength.has_value(); });
+ColumnGroups groupsOf(const std::vector<BatchColumn>& columns) {
+    return {
+        std::ranges::any_of(columns, [](const BatchColumn& c) { return c.strength.has_value(); }),
+        std::ranges::any_of(columns,
+                            [](const BatchColumn& c) { return c.connection.has_value(); })};
 }
 
 class RowWriter {
@@ -78,7 +89,7 @@ class RowWriter {
     RowWriter(const std::string& format, const std::vector<BatchColumn>& columns,
               const engine::Edition& edition)
         : csv_(format == "csv"),
-          strength_(hasStrength(columns)),
+          groups_(groupsOf(columns)),
           columns_(columns),
           csvWriter_(chunk_),
           json_(chunk_) {
@@ -88,7 +99,7 @@ class RowWriter {
                 csvWriter_.writeField(column.name == "designation" ? "designation_given"
                                                                    : column.name);
             }
-            for (const std::string& column : resultColumns(edition, strength_)) {
+            for (const std::string& column : resultColumns(edition, groups_)) {
                 csvWriter_.writeField(column);
             }
             csvWriter_.endRecord();
@@ -103,7 +114,7 @@ class RowWriter {
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             csvWriter_.writeField(i < record.size() ? record[i] : std::string_view());
         }
-        for (const std::string& value : resultValues(answer, strength_)) {
+        for (const std::string& value : resultValues(answer, groups_)) {
             csvWriter_.writeField(value);
         }
         csvWriter_.endRecord();
@@ -121,7 +132,7 @@ class RowWriter {
 
   private:
     bool csv_;
-    bool strength_;
+    ColumnGroups groups_;
     const std::vector<BatchColumn>& columns_;
     std::ostringstream chunk_;
     textio::CsvWriter csvWriter_;
@@ -131,6 +142,7 @@ class RowWriter {
 struct RowRequest {
     SplineRequest spline;
     StrengthRequest strength;
+    ConnectionRequest connection;
 };
 
 RowRequest requestOfRow(const textio::CsvRecord& record, const std::vector<BatchColumn>& columns) {
@@ -141,11 +153,43 @@ RowRequest requestOfRow(const textio::CsvRecord& record, const std::vector<Batch
         }
         if (columns[i].strength) {
             request.strength.given.emplace_back(*columns[i].strength, std::string(record[i]));
+        } else if (columns[i].connection) {
+            request.connection.given.emplace_back(*columns[i].connection, std::string(record[i]));
         } else {
             request.spline.given.push_back({columns[i].spline, std::string(record[i])});
         }
     }
     return request;
+}
+
+RequestError wrongLength(const textio::CsvRecord& record, const std::vector<BatchColumn>& columns) {
+    return {RequestError::Kind::BadValue, "该行有 " + std::to_string(record.size()) +
+                                              " 个字段，列名行有 " +
+                                              std::to_string(columns.size()) + " 个"};
+}
+
+SplineAnswer runRow(document::SplineDocument& spline, RowRequest request,
+                    const engine::Edition& edition) {
+    SplineAnswer answer{spline, std::nullopt, false, std::nullopt, std::nullopt};
+    const ConnectionCheck connection =
+        checkConnection(request.spline, request.connection, edition, InputNaming::Column);
+    if (connection.error) {
+        answer.error = connection.error;
+        return answer;
+    }
+    answer.error = runRequest(spline, request.spline, InputNaming::Column);
+    answer.calculated = !answer.error || answer.error->calculated;
+    if (!answer.error) {
+        StrengthAnswer strength = runStrength(spline, request.strength, InputNaming::Column);
+        answer.error = std::move(strength.error);
+        answer.strength = std::move(strength.strength);
+    }
+    if (!answer.error && connection.plan.any()) {
+        ConnectionRun run = runConnection(spline, connection.plan, InputNaming::Column);
+        answer.error = std::move(run.error);
+        answer.connection = std::move(run.answer);
+    }
+    return answer;
 }
 
 }  // namespace
@@ -165,23 +209,9 @@ int runBatch(std::istream& in, const engine::Edition& edition,
         bool anyFailed = false;
         while (reader.next(record)) {
             document::SplineDocument spline(edition, database);
-            SplineAnswer answer{spline, std::nullopt, false, std::nullopt};
-            if (record.size() != columns.size()) {
-                answer.error =
-                    RequestError{RequestError::Kind::BadValue,
-                                 "该行有 " + std::to_string(record.size()) + " 个字段，列名行有 " +
-                                     std::to_string(columns.size()) + " 个"};
-            } else {
-                const RowRequest request = requestOfRow(record, columns);
-                answer.error = runRequest(spline, request.spline, InputNaming::Column);
-                answer.calculated = !answer.error || answer.error->calculated;
-                if (!answer.error) {
-                    StrengthAnswer strength =
-                        runStrength(spline, request.strength, InputNaming::Column);
-                    answer.error = std::move(strength.error);
-                    answer.strength = std::move(strength.strength);
-                }
-            }
+            SplineAnswer answer = record.size() == columns.size()
+                                      ? runRow(spline, requestOfRow(record, columns), edition)
+                                      : SplineAnswer{spline, wrongLength(record, columns)};
             anyFailed = anyFailed || answer.error.has_value();
             writer.row(record, answer);
             if (!writer.flush(output, false)) {

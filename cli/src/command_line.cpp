@@ -12,8 +12,10 @@
 #include "command_options.h"
 #include "help_text.h"
 #include "quillon/cli/spline_output.h"
+#include "quillon/document/connection_report.h"
 #include "quillon/document/drawing_data.h"
 #include "quillon/document/profile_drawing.h"
+#include "quillon/document/zone_diagram_svg.h"
 #include "quillon/report/report_file.h"
 #include "quillon/textio/json_writer.h"
 #include "quillon/tolerance/open_tolerance_database.h"
@@ -94,12 +96,31 @@ void writeTable(std::ostream& out, const geometry::DrawingTable& table, const st
     }
 }
 
+using OptionalConnection = std::optional<document::Connection>;
+
+// The data table of the spline, or of its part of the connection when there is one.
+geometry::DrawingTable dataTable(const document::SplineDocument& spline,
+                                 const OptionalConnection& connection) {
+    return connection ? document::drawingData(spline, *connection) : document::drawingData(spline);
+}
+
+std::optional<int> replaced(const std::string& path, const std::string& text,
+                            const QString& fileKind, std::ostream& err) {
+    if (const auto failure =
+            report::replaceFile(fromUtf8(path), QByteArray::fromStdString(text), fileKind)) {
+        err << "quillon-cli: " << failure->toStdString() << '\n';
+        return kExitUsage;
+    }
+    return std::nullopt;
+}
+
 // Writes the files the options name; returns the exit code of the first failure, if any.
 std::optional<int> writeFiles(const CommandOptions& options, const document::SplineDocument& spline,
-                              std::ostream& err) {
+                              const OptionalConnection& connection, std::ostream& err) {
     if (options.report) {
-        if (const auto failure =
-                report::writeReportFile(fromUtf8(*options.report), spline.reportLines())) {
+        const auto lines =
+            connection ? document::reportLines(spline, *connection) : spline.reportLines();
+        if (const auto failure = report::writeReportFile(fromUtf8(*options.report), lines)) {
             err << "quillon-cli: " << failure->toStdString() << '\n';
             return kExitUsage;
         }
@@ -117,12 +138,19 @@ std::optional<int> writeFiles(const CommandOptions& options, const document::Spl
         // As the profile page exports it: the DXF with the data table, the SVG without.
         const std::string text =
             document::profileDrawing(*profile.input, *profile.design.form, format,
-                                     spline.drawingCreator(), document::drawingData(spline));
-        if (const auto failure = report::replaceFile(
-                fromUtf8(*path), QByteArray::fromStdString(text), QStringLiteral("齿形文件"))) {
-            err << "quillon-cli: " << failure->toStdString() << '\n';
-            return kExitUsage;
+                                     spline.drawingCreator(), dataTable(spline, connection));
+        if (const auto failed = replaced(*path, text, QStringLiteral("齿形文件"), err)) {
+            return failed;
         }
+    }
+    if (options.zones) {
+        if (!connection) {
+            err << "quillon-cli: 没有配合，无法导出公差带图\n";
+            return kExitRejected;
+        }
+        const std::string text =
+            document::zoneDiagramSvg(document::zoneDiagram(*connection), spline.drawingCreator());
+        return replaced(*options.zones, text, QStringLiteral("公差带图文件"), err);
     }
     return std::nullopt;
 }
@@ -130,21 +158,41 @@ std::optional<int> writeFiles(const CommandOptions& options, const document::Spl
 int runSingle(const CommandOptions& options, const engine::Edition& edition,
               const document::SplineDocument::Database& database, std::ostream& out,
               std::ostream& err) {
+    SplineRequest request = options.spline;
+    const ConnectionCheck connection =
+        checkConnection(request, options.connection, edition, InputNaming::Option);
+    if (connection.error) {
+        err << "quillon-cli: " << connection.error->message << '\n';
+        return kExitUsage;
+    }
+    if (options.zones && !connection.plan.fit) {
+        err << "quillon-cli: --zones 需要配合：给出 --fit，或带配合的 --designation\n";
+        return kExitUsage;
+    }
     document::SplineDocument spline(edition, database);
-    SplineAnswer answer{spline, runRequest(spline, options.spline, InputNaming::Option), true,
-                        std::nullopt};
+    SplineAnswer answer{spline, runRequest(spline, request, InputNaming::Option), true,
+                        std::nullopt, std::nullopt};
     if (answer.error && answer.error->kind == RequestError::Kind::BadValue) {
         err << "quillon-cli: " << answer.error->message << '\n';
         return kExitUsage;
     }
     answer.calculated = !answer.error || answer.error->calculated;
+    bool connectionRefused = false;
     if (!answer.error) {
         StrengthAnswer strength = runStrength(spline, options.strength, InputNaming::Option);
-        if (strength.error) {
-            err << "quillon-cli: " << strength.error->message << '\n';
-            return kExitUsage;
+        ConnectionRun run = connection.plan.any()
+                                ? runConnection(spline, connection.plan, InputNaming::Option)
+                                : ConnectionRun{};
+        for (const auto& error : {strength.error, run.error}) {
+            if (error && error->kind == RequestError::Kind::BadValue) {
+                err << "quillon-cli: " << error->message << '\n';
+                return kExitUsage;
+            }
         }
         answer.strength = std::move(strength.strength);
+        connectionRefused = run.error.has_value();
+        answer.error = std::move(run.error);
+        answer.connection = std::move(run.answer);
     }
     if (!answer.calculated) {  // refused before the run: nothing to show or write
         if (options.json) {
@@ -154,8 +202,10 @@ int runSingle(const CommandOptions& options, const engine::Edition& edition,
         err << "quillon-cli: " << answer.error->message << '\n';
         return kExitRejected;
     }
+    const OptionalConnection none;
+    const OptionalConnection& connected = answer.connection ? answer.connection->connection : none;
     if (options.table) {
-        writeTable(out, document::drawingData(spline), *options.table);
+        writeTable(out, dataTable(spline, connected), *options.table);
     } else if (options.json) {
         textio::JsonWriter json(out);
         writeJson(json, answer);
@@ -163,10 +213,13 @@ int runSingle(const CommandOptions& options, const engine::Edition& edition,
         for (const std::string& message : spline.messages()) {
             err << "系统提示：" << message << '\n';
         }
+        if (connectionRefused) {  // the part is shown, and why there is no connection
+            err << "quillon-cli: " << answer.error->message << '\n';
+        }
         writeText(out, answer);
     }
     out.flush();
-    if (const auto failed = writeFiles(options, spline, err)) {
+    if (const auto failed = writeFiles(options, spline, connected, err)) {
         return *failed;
     }
     return answer.ok() ? kExitOk : kExitRejected;

@@ -20,7 +20,7 @@ bool isTableFormat(std::string_view text) {
     return text == "text" || text == "tsv" || text == "csv";
 }
 
-constexpr std::array<OptionSpec, 12> kProgramOptions = {{
+constexpr std::array<OptionSpec, 13> kProgramOptions = {{
     {"--table", Takes::Nothing},
     {"--help", Takes::Nothing},
     {"-h", Takes::Nothing},
@@ -30,6 +30,7 @@ constexpr std::array<OptionSpec, 12> kProgramOptions = {{
     {"--report", Takes::Value},
     {"--dxf", Takes::Value},
     {"--svg", Takes::Value},
+    {"--zones", Takes::Value},
     {"--batch", Takes::Value},
     {"-o", Takes::Value},
     {"--format", Takes::Value},
@@ -59,6 +60,8 @@ void store(CommandOptions& options, std::string_view name, std::string value) {
         options.dxf = std::move(value);
     } else if (name == "--svg") {
         options.svg = std::move(value);
+    } else if (name == "--zones") {
+        options.zones = std::move(value);
     } else if (name == "--batch") {
         options.batch = std::move(value);
     } else if (name == "-o") {
@@ -77,8 +80,8 @@ void checkCombination(const CommandOptions& options) {
         throw UsageError("--table 不能与 --json 同时给出");
     }
     const bool single = options.json || options.report || options.dxf || options.svg ||
-                        options.table || !options.spline.given.empty() ||
-                        !options.strength.given.empty();
+                        options.zones || options.table || !options.spline.given.empty() ||
+                        !options.strength.given.empty() || !options.connection.given.empty();
     if (options.batch && single) {
         throw UsageError(
             "--batch 不能与单个花键的选项（参数、--json、--report、--dxf、--svg）同时给出");
@@ -103,7 +106,9 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
         const auto strengthKey = strengthFieldOfOption(name);
         const bool isStrength = strengthKey.has_value();
         const strength::InputField strengthField = strengthKey.value_or(strength::InputField{});
-        if (program == kProgramOptions.end() && input == nullptr && !isStrength) {
+        const auto connectionInput = connectionInputByOption(name);
+        if (program == kProgramOptions.end() && input == nullptr && !isStrength &&
+            !connectionInput) {
             throw UsageError("未知的选项“" + argument + "”（--help 列出全部选项）");
         }
         if (!seen.insert(name == "-h" ? "--help" : name).second) {
@@ -120,8 +125,9 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
             }
             continue;
         }
-        const bool takesValue = isStrength ? strengthField != strength::InputField::Hardened
-                                           : input != nullptr || program->takes == Takes::Value;
+        const bool takesValue =
+            isStrength ? strengthField != strength::InputField::Hardened
+                       : input != nullptr || connectionInput || program->takes == Takes::Value;
         std::string value;
         if (equals != std::string::npos) {
             if (!takesValue) {
@@ -138,6 +144,8 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
             options.strength.given.emplace_back(strengthField, std::move(value));
         } else if (input != nullptr) {
             options.spline.given.push_back({input, std::move(value)});
+        } else if (connectionInput) {
+            options.connection.given.emplace_back(*connectionInput, std::move(value));
         } else {
             store(options, name, std::move(value));
         }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "quillon/cli/connection_request.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/cli/strength_request.h"
 
@@ -25,12 +26,14 @@ struct CommandOptions {
     std::optional<std::string> report;
     std::optional<std::string> dxf;
     std::optional<std::string> svg;
+    std::optional<std::string> zones;  // the connection's tolerance-zone diagram, SVG
     std::optional<std::string> batch;
     std::optional<std::string> output;
     std::string format = "csv";        // of the batch: csv or jsonl
     std::optional<std::string> table;  // the drawing's data table: text, tsv or csv
     SplineRequest spline;
     StrengthRequest strength;
+    ConnectionRequest connection;
 };
 
 // Reads the arguments: "--name value" or "--name=value"; every option at most once.

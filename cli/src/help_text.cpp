@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "quillon/cli/connection_request.h"
 #include "quillon/cli/spline_output.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/strength/strength_quantities.h"
@@ -29,16 +30,21 @@ constexpr std::string_view kOutputs = R"(
   --report 文件     写出与窗口“导出参数”/“导出计算报告”相同的报告（GBK，CR LF）
   --dxf 文件        写出齿形 DXF，同“齿形”页的导出
   --svg 文件        写出齿形 SVG，同“齿形”页的导出
+  --zones 文件      写出配合的公差带图 SVG（需要 --fit 或带配合的标记）
   --table [text|tsv|csv]
                     输出图纸用的花键参数表（同“参数表”页），代替上面的输出
 
 强度校核（齿面挤压和轴的扭转，直齿花键；给出转矩或功率与转速时进行）：
 )";
 
+constexpr std::string_view kConnection = R"(
+配合与测量（仅公差版；--report、--table 与 --dxf 的参数表随配合给出）：
+)";
+
 constexpr std::string_view kRest = R"(
 批量：
   --batch 文件|-    读取 CSV（首行为列名，即上面各选项的列名：designation, kind, z, m, ...,
-                    load_share, ...），每行一个新的花键；- 为标准输入
+                    load_share, ..., fit, ...），每行一个新的花键；- 为标准输入
   -o 文件           写到文件（完整写完后才替换），默认标准输出
   --format csv|jsonl
                     输出 CSV（默认）或每行一个 JSON 对象
@@ -88,6 +94,10 @@ std::string helpText() {
     text += kOutputs;
     for (const strength::InputField field : strength::kInputFields) {
         addLine(text, strength::inputQuantity(field));
+    }
+    text += kConnection;
+    for (const textio::Quantity& row : connectionInputRows()) {
+        addLine(text, row);
     }
     text += kRest;
     return text;

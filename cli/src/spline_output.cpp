@@ -1,5 +1,7 @@
 #include "quillon/cli/spline_output.h"
 
+#include "quillon/cli/connection_output.h"
+
 #include <algorithm>
 #include <array>
 
@@ -57,30 +59,12 @@ std::optional<std::string> designationText(const document::SplineDocument& splin
                              : std::nullopt;
 }
 
-void textLine(std::ostream& out, std::string_view caption, std::string_view value) {
-    constexpr std::size_t kValueColumn = 32;
-    const std::size_t width = displayWidth(caption);
-    out << caption << std::string(width < kValueColumn ? kValueColumn - width : 1, ' ') << value
-        << '\n';
-}
-
 std::string shown(const std::optional<std::string>& text) {
     return text ? *text : "—";
 }
 
 std::string shown(const std::optional<report::LimitTexts>& limits) {
     return limits ? limits->pairText() : "—";
-}
-
-void jsonLimits(textio::JsonWriter& json, const char* name,
-                const std::optional<report::LimitTexts>& limits) {
-    json.key(name);
-    if (!limits) {
-        json.null();
-        return;
-    }
-    const auto pair = upperLower(*limits);
-    json.beginArray().numberText(pair[0]).numberText(pair[1]).endArray();
 }
 
 void jsonTolerance(textio::JsonWriter& json, const document::InspectionValues& values) {
@@ -159,6 +143,24 @@ void writeToleranceText(std::ostream& out, const document::InspectionValues& val
 
 }  // namespace
 
+void textLine(std::ostream& out, std::string_view caption, std::string_view value) {
+    constexpr std::size_t kValueColumn = 32;
+    const std::size_t width = displayWidth(caption);
+    out << caption << std::string(width < kValueColumn ? kValueColumn - width : 1, ' ') << value
+        << '\n';
+}
+
+void jsonLimits(textio::JsonWriter& json, const char* name,
+                const std::optional<report::LimitTexts>& limits) {
+    json.key(name);
+    if (!limits) {
+        json.null();
+        return;
+    }
+    const auto pair = upperLower(*limits);
+    json.beginArray().numberText(pair[0]).numberText(pair[1]).endArray();
+}
+
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -192,6 +194,9 @@ void writeText(std::ostream& out, const SplineAnswer& answer) {
     }
     if (spline.edition().hasTolerances()) {
         writeToleranceText(out, values);
+    }
+    if (answer.connection) {
+        writeConnectionText(out, *answer.connection);
     }
     if (answer.strength) {
         out << "强度校核\n";
@@ -264,13 +269,16 @@ void writeJson(textio::JsonWriter& json, const SplineAnswer& answer,
     if (tolerances) {
         jsonTolerance(json, values);
     }
+    if (answer.connection) {
+        writeConnectionJson(json, *answer.connection);
+    }
     if (answer.strength) {
         jsonStrength(json, *answer.strength);
     }
     json.endObject();
 }
 
-std::vector<std::string> resultColumns(const engine::Edition& edition, bool withStrength) {
+std::vector<std::string> resultColumns(const engine::Edition& edition, ColumnGroups groups) {
     std::vector<std::string> columns;
     for (const NamedField& named : kResultFields) {
         if (inEdition(named.field, edition)) {
@@ -282,16 +290,20 @@ std::vector<std::string> resultColumns(const engine::Edition& edition, bool with
         columns.insert(columns.end(), {"A", "T", "TE", "W_upper", "W_lower", "M_upper", "M_lower",
                                        "M_upper_exact", "M_lower_exact"});
     }
-    if (withStrength) {
+    if (groups.strength) {
         for (const strength::ResultField field : strength::kResultFields) {
             columns.push_back(strength::resultColumn(field));
         }
+    }
+    if (groups.connection) {
+        const auto connection = connectionColumns();
+        columns.insert(columns.end(), connection.begin(), connection.end());
     }
     columns.insert(columns.end(), {"messages", "error"});
     return columns;
 }
 
-std::vector<std::string> resultValues(const SplineAnswer& answer, bool withStrength) {
+std::vector<std::string> resultValues(const SplineAnswer& answer, ColumnGroups groups) {
     const document::SplineDocument& spline = answer.spline;
     std::vector<std::string> values;
     const auto add = [&values, &answer](std::string text) {
@@ -320,13 +332,17 @@ std::vector<std::string> resultValues(const SplineAnswer& answer, bool withStren
             add(pair[1]);
         }
     }
-    if (withStrength) {
+    if (groups.strength) {
         const strength::StrengthResult* result = answer.strength && answer.strength->check.result
                                                      ? &*answer.strength->check.result
                                                      : nullptr;
         for (const strength::ResultField field : strength::kResultFields) {
             values.push_back(result ? strength::resultText(*result, field) : std::string());
         }
+    }
+    if (groups.connection) {
+        const auto connection = connectionValues(answer.connection);
+        values.insert(values.end(), connection.begin(), connection.end());
     }
     std::string messages;
     for (const std::string& message : spline.messages()) {

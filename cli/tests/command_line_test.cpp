@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -80,6 +82,42 @@ TEST(CommandLine, ExitCodesAndWhatIsSaid) {
          ""},
         {{"--z", "20", "--table", "--json"}, 2, "", "--table 不能与 --json"},
         {{"--z", "20", "--table=xml"}, 2, "", "--table 的值“xml”"},
+        {{"--designation", "DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f"},
+         0,
+         "作用侧隙 jv (mm)                0.022 — 0.099  (3.15′ — 14.18′)\n"
+         "实际侧隙 j (mm)                 0.066 — 0.143",
+         ""},
+        {{"--designation", "W 50x2x24", "--fit", "9H/9k"},
+         0,
+         "注意                            可能过盈",
+         ""},
+        {{"--designation", "W 50x2x24 8f", "--fit", "9H/8f", "--measured-w", "21.2"},
+         0,
+         "测量结论                        不合格",
+         ""},
+        {{"--lite", "--fit", "9H/8f"}, 2, "", "--fit 只用于公差版"},
+        {{"--lite", "--designation", "50x2x30x24x9H/8f"}, 2, "", "--designation 中的配合只用于"},
+        {{"--z", "24", "--fit", "9X/8f"}, 2, "", "--fit 的值“9X/8f”不是有效的配合：内花键没有"},
+        {{"--z", "24", "--fit", "9H"}, 2, "", "--fit 的值“9H”不是有效的配合"},
+        {{"--z", "24", "--fit", "4H/8f"}, 2, "", "--fit 的值“4H/8f”不是有效的配合"},
+        {{"--z", "24", "--fit", "9H/8f", "--series", "h"}, 2, "", "--series 不能与 --fit"},
+        {{"--designation", "50x2x30x24x9H/8f", "--fit", "9H/8f"},
+         2,
+         "",
+         "--fit 不能与 --designation"},
+        {{"--designation", "W 50x2x24 8f", "--fit", "9H/7f"},
+         2,
+         "",
+         "--designation 的公差 8f 不符"},
+        {{"--z", "24", "--measured-w", "-3"},
+         2,
+         "",
+         "--measured-w 的值“-3”：实测公法线长度 W 必须大于 0"},
+        {{"--z", "24", "--measured-m", "abc"}, 2, "", "--measured-m 的值“abc”不是有效的数值"},
+        {{"--kind", "hub", "--z", "24", "--measured-w", "21"}, 2, "", "内花键不能测量公法线长度 W"},
+        {{"--z", "24", "--measured-w", "21", "--measured-m", "52"}, 2, "", "不能与 --measured-m"},
+        {{"--z", "24", "--zones", "z.svg"}, 2, "", "--zones 需要配合"},
+        {{"--z", "24", "--beta", "10", "--fit", "9H/8f"}, 1, "螺旋角", "不能计算配合：斜齿花键"},
         {{"--version"}, 0, "quillon-cli 1.0.0", ""},
         {{"--help"}, 0, "--designation", ""},
     };
@@ -127,6 +165,93 @@ TEST(CommandLine, BatchRowsAreFreshSplinesAndBadRowsSayWhy) {
               "|2x||||z 的值“2x”不是有效的数值\n"
               "|2|DIN 5480 - W 3.875 x 1.25 x 30 x 2 x 9h|0||请输入花键齿数!\n"
               "|||||该行有 2 个字段，列名行有 4 个\n");
+}
+
+// W 50 x 2 x 24 with 9H/8f as worked by hand: hub A 0, T 71, TE 45; shaft A -22, T 50, TE 32;
+// clearances 0.022 to 0.099 mm effective and 0.066 to 0.143 mm actual. The exact upper M limit,
+// measured, reads back as the shaft's greatest actual tooth thickness.
+TEST(CommandLine, ConnectionAndMeasurementAsJson) {
+    const Outcome result = run({"--designation", "DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f",
+                                "--measured-m", "52.640", "--json"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    const auto values = textio::test::pythonOutput(
+        "import json,sys\n"
+        "d = json.load(open(sys.argv[1], encoding='utf-8'))\n"
+        "c, m = d['connection'], d['measurement']\n"
+        "h, s = c['hub'], c['shaft']\n"
+        "print(c['fit'], c['designation'], c['interference'])\n"
+        "print(h['class'], h['A'], h['T'], h['TE'], h['T_eff'], h['W_limits'], h['ev_min'])\n"
+        "print(s['class'], s['A'], s['T'], s['TE'], s['T_eff'], s['W_limits'], s['sv_max'])\n"
+        "print(*c['clearance'].values())\n"
+        "print(m['from'], m['value'], m['actual'], m['limits'], m['within'])\n",
+        result.out);
+    if (!values) {
+        GTEST_SKIP() << "no Python to read the JSON back";
+    }
+    EXPECT_EQ(*values,
+              "9H/8f DIN 5480 - 50 x 2 x 30 x 24 x 9H/8f False\n"
+              "9H 0 71 45 26 None 3.0261\n"
+              "8f -22 50 32 18 [21.144, 21.117] 3.0041\n"
+              "0.022 0.099 0.066 0.143\n"
+              "M 52.64 2.9861 [2.9541, 2.9861] True\n");
+}
+
+// The diagram file is SVG that an independent reader takes, with its four zones; a refused
+// command line writes none.
+TEST(CommandLine, ZonesFileIsReadableSvg) {
+    const std::filesystem::path path =
+        std::filesystem::path(testing::TempDir()) / "quillon_cli_zones.svg";
+    std::filesystem::remove(path);
+    EXPECT_EQ(run({"--z", "24", "--fit", "9X/8f", "--zones", path.string()}).code, 2);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    const Outcome result =
+        run({"--designation", "W 50 x 2 x 24", "--fit", "9H/8f", "--zones", path.string()});
+    ASSERT_EQ(result.code, 0) << result.err;
+    std::ifstream file(path, std::ios::binary);
+    const std::string svg((std::istreambuf_iterator<char>(file)), {});
+    const auto zones = textio::test::pythonOutput(
+        "import sys\n"
+        "from svgelements import SVG, Rect\n"
+        "svg = SVG.parse(sys.argv[1])\n"
+        "print(svg.values.get('title', ''), sorted(e.id for e in svg.elements()\n"
+        "      if isinstance(e, Rect) and e.id.startswith('zone-')))\n",
+        svg);
+    if (!zones) {
+        GTEST_SKIP() << "no Python with svgelements to read the diagram back";
+    }
+    EXPECT_NE(zones->find("['zone-hub-actual', 'zone-hub-effective', 'zone-shaft-actual', "
+                          "'zone-shaft-effective']"),
+              std::string::npos)
+        << *zones;
+}
+
+// The columns fit and measured_m bring the connection's columns; a row's bad fit is that row's
+// error; a batch without them keeps its columns.
+TEST(CommandLine, BatchWithFitColumn) {
+    const Outcome result = run({"--batch", "-"},
+                               "designation,fit,measured_m\n"
+                               "W 50x2x24,9H/8f,52.640\n"
+                               "W 50x2x24 8f,,52.7\n"
+                               "W 50x2x24,9H/9k,\n"
+                               "W 50x2x24,9X/8f,\n");
+    EXPECT_EQ(result.code, 1) << result.err;
+    const auto rows = textio::test::pythonOutput(
+        "import csv,sys\n"
+        "for r in csv.DictReader(open(sys.argv[1], newline='', encoding='utf-8')):\n"
+        "    print('|'.join([r['clearance_effective_min'], r['clearance_actual_max'],\n"
+        "                    r['interference'], r['measured_actual'], r['measured_within'],\n"
+        "                    r['error']]))\n",
+        result.out);
+    if (!rows) {
+        GTEST_SKIP() << "no Python to read the batch back";
+    }
+    EXPECT_EQ(
+        *rows,
+        "0.022|0.143|false|2.9861|true|\n"
+        "|||3.0231|false|\n"
+        "-0.022|0.120|true|||\n"
+        "|||||fit 的值“9X/8f”不是有效的配合：内花键没有基本偏差 X（可用 F、G、H、J、K、M）\n");
+    EXPECT_EQ(run({"--batch", "-"}, "z\n20\n").out.find("clearance"), std::string::npos);
 }
 
 TEST(CommandLine, UnreadableBatchesAreUsageErrors) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../src/help_text.h"
+#include "quillon/cli/connection_output.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/engine/start_values.h"
 #include "quillon/strength/strength_quantities.h"
@@ -42,6 +43,15 @@ TEST(QuantityRows, ManualPageAndHelpNameEveryRow) {
             << row.option;
         EXPECT_NE(page.find(std::string(row.key)), std::string::npos) << row.key;
         EXPECT_NE(help.find("  " + std::string(row.option)), std::string::npos) << row.option;
+    }
+    for (const textio::Quantity& row : connectionInputRows()) {
+        EXPECT_NE(page.find("Fl \\-" + std::string(row.option.substr(2))), std::string::npos)
+            << row.option;
+        EXPECT_NE(page.find(std::string(row.key)), std::string::npos) << row.key;
+        EXPECT_NE(help.find("  " + std::string(row.option) + " "), std::string::npos) << row.option;
+    }
+    for (const std::string& column : connectionColumns()) {
+        EXPECT_NE(page.find(column), std::string::npos) << column;
     }
     for (const strength::ResultField field : strength::kResultFields) {
         EXPECT_NE(page.find(strength::resultColumn(field)), std::string::npos)

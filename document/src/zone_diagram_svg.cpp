@@ -131,7 +131,9 @@ std::string zoneDiagramSvg(const ZoneDiagram& diagram, std::string_view creator)
     const double zero = sheet.y(0);
     svg += line(4, zero, kWidth - 4, zero,
                 " id=\"zero-line\" stroke=\"#000000\" stroke-width=\"0.4\"");
-    svg += text(4, zero - 1.5, diagram.zeroLine);
+    // The nominal size goes under the title: beside the line it would run under the first zone.
+    svg += text(kWidth / 2, 12, diagram.zeroLine, "middle");
+    svg += text(4, zero - 1.5, "零线");
     for (std::size_t i = 0; i < diagram.zones.size() && i < kColumns.size(); ++i) {
         svg += zone(diagram.zones[i], kColumns[i], sheet);
     }

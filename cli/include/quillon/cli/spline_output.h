@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "quillon/cli/connection_request.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/document/spline_strength.h"
@@ -17,13 +18,21 @@ struct SplineAnswer {
     const document::SplineDocument& spline;
     std::optional<RequestError> error;
     bool calculated = false;  // the request was written and calculated (no bad value)
-    std::optional<document::SplineStrength> strength;  // when strength inputs were given
+    std::optional<document::SplineStrength> strength{};  // when strength inputs were given
+    std::optional<ConnectionAnswer> connection{};        // when a fit or a measured value was given
 
     bool ok() const { return !error; }
 };
 
 // Display columns of a UTF-8 text in a terminal: wide (CJK) characters count two.
 std::size_t displayWidth(std::string_view text);
+
+// "caption" and the value at the value column: one aligned line of the text output.
+void textLine(std::ostream& out, std::string_view caption, std::string_view value);
+
+// "name": [upper, lower] as numbers with their shown digits, or null.
+void jsonLimits(textio::JsonWriter& json, const char* name,
+                const std::optional<report::LimitTexts>& limits);
 
 // The result captions and values as the window shows them, k, the designation and, in the
 // tolerance edition, the inspection values with their limits: one per line, aligned.
@@ -35,8 +44,13 @@ void writeJson(textio::JsonWriter& json, const SplineAnswer& answer,
                std::optional<long long> line = {});
 
 // The batch's output columns after the input columns, for the edition (and the strength check's
-// when the batch has strength columns), and one row's values.
-std::vector<std::string> resultColumns(const engine::Edition& edition, bool withStrength);
-std::vector<std::string> resultValues(const SplineAnswer& answer, bool withStrength);
+// when the batch has strength columns, the connection's when it has connection columns), and one
+// row's values.
+struct ColumnGroups {
+    bool strength = false;
+    bool connection = false;
+};
+std::vector<std::string> resultColumns(const engine::Edition& edition, ColumnGroups groups);
+std::vector<std::string> resultValues(const SplineAnswer& answer, ColumnGroups groups);
 
 }  // namespace quillon::cli
