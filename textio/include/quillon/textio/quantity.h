@@ -15,7 +15,7 @@ struct Range {
     double high = std::numeric_limits<double>::infinity();
     bool lowIncluded = true;
     bool highIncluded = true;
-    std::string_view message;
+    std::string_view message{};
 
     bool contains(double value) const;
 };
@@ -31,15 +31,15 @@ inline constexpr Range kNotNegative{0, std::numeric_limits<double>::infinity(), 
 inline constexpr int kAsTyped = -1;
 
 struct Quantity {
-    std::string_view key;               // CSV column and JSON key, snake_case: "load_share"
-    std::string_view option;            // command-line option: "--load-share"; empty when none
-    std::string_view caption;           // the user's name of it: "承载齿比例 φ"
-    std::string_view unit;              // "mm", "N·m"; empty for a pure number
-    std::string_view defaultText;       // what an input holds until typed; empty when none
+    std::string_view key{};             // CSV column and JSON key, snake_case: "load_share"
+    std::string_view option{};          // command-line option: "--load-share"; empty when none
+    std::string_view caption{};         // the user's name of it: "承载齿比例 φ"
+    std::string_view unit{};            // "mm", "N·m"; empty for a pure number
+    std::string_view defaultText{};     // what an input holds until typed; empty when none
     int decimals = kAsTyped;            // decimals of a shown result
     Range range = kAnyValue;            // accepted values of an input
     std::string_view valueName = "数";  // the value in --help: "数", "shaft|hub"
-    std::string_view help;              // what --help adds after the caption
+    std::string_view help{};            // what --help adds after the caption
 };
 
 // "承载齿比例 φ" + "必须大于 0。" -> "承载齿比例 φ 必须大于 0。": a blank after a Latin symbol
