@@ -57,13 +57,6 @@ std::optional<std::string> designationText(const document::SplineDocument& splin
                              : std::nullopt;
 }
 
-void textLine(std::ostream& out, std::string_view caption, std::string_view value) {
-    constexpr std::size_t kValueColumn = 32;
-    const std::size_t width = displayWidth(caption);
-    out << caption << std::string(width < kValueColumn ? kValueColumn - width : 1, ' ') << value
-        << '\n';
-}
-
 std::string shown(const std::optional<std::string>& text) {
     return text ? *text : "—";
 }
@@ -158,6 +151,13 @@ void writeToleranceText(std::ostream& out, const document::InspectionValues& val
 }
 
 }  // namespace
+
+void textLine(std::ostream& out, std::string_view caption, std::string_view value) {
+    constexpr std::size_t kValueColumn = 32;
+    const std::size_t width = displayWidth(caption);
+    out << caption << std::string(width < kValueColumn ? kValueColumn - width : 1, ' ') << value
+        << '\n';
+}
 
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;

@@ -318,10 +318,7 @@ geometry::DrawingTable gbtDrawingData(const gbt3478::SplineResult& r,
                       (field == ResultField::E || field == ResultField::S))) {
             continue;  // the limits stand beside M and W; the other part's basic width
         }
-        auto [name, symbol] = nameAndSymbol(row.caption);
-        if (row.unit == "µm") {
-            name += " (µm)";
-        }
+        const auto [name, symbol] = nameAndSymbol(row.caption);
         std::string text = "—";
         if (value && field == ResultField::M) {
             text = withLimits(*value, r.pins->limits, row.decimals);
@@ -330,6 +327,9 @@ geometry::DrawingTable gbtDrawingData(const gbt3478::SplineResult& r,
         } else if (value) {
             text = row.decimals == textio::kAsTyped ? engine::writeNumber(*value)
                                                     : engine::formatNumber(*value, row.decimals);
+            if (row.unit == "µm") {
+                text += " µm";  // the lengths are mm, as everywhere on a drawing
+            }
         }
         table.rows.push_back({name, symbol, text});
     }

@@ -13,7 +13,7 @@ using textio::Quantity;
 // Lengths to 0.1 µm, so a width limit shows its tolerance in whole tenths of a micrometre.
 constexpr int kLength = 4;
 constexpr int kDiameter = 3;
-constexpr int kMicrometre = 1;
+constexpr int kMicrometre = 2;
 
 constexpr textio::Range kTeethRange{6, 1e6, true, true, "至少为 6。"};
 constexpr textio::Range kClassRange{4, 7, true, true, "必须是 4、5、6 或 7。"};

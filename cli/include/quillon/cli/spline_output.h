@@ -25,6 +25,9 @@ struct SplineAnswer {
 // Display columns of a UTF-8 text in a terminal: wide (CJK) characters count two.
 std::size_t displayWidth(std::string_view text);
 
+// "caption    value": the value at a column of its own, so the lines of an output align.
+void textLine(std::ostream& out, std::string_view caption, std::string_view value);
+
 // The result captions and values as the window shows them, k, the designation and, in the
 // tolerance edition, the inspection values with their limits: one per line, aligned.
 void writeText(std::ostream& out, const SplineAnswer& answer);
