@@ -7,6 +7,7 @@
 #include "../src/help_text.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/engine/start_values.h"
+#include "quillon/gbt3478/gbt_quantities.h"
 #include "quillon/strength/strength_quantities.h"
 
 namespace quillon::cli {
@@ -43,6 +44,13 @@ TEST(QuantityRows, ManualPageAndHelpNameEveryRow) {
         EXPECT_NE(page.find(std::string(row.key)), std::string::npos) << row.key;
         EXPECT_NE(help.find("  " + std::string(row.option)), std::string::npos) << row.option;
     }
+    for (const gbt3478::InputField field : gbt3478::kInputFields) {
+        const textio::Quantity& row = gbt3478::inputQuantity(field);
+        EXPECT_NE(page.find("Fl \\-" + std::string(row.option.substr(2))), std::string::npos)
+            << row.option;
+        EXPECT_NE(help.find(std::string(row.option)), std::string::npos) << row.option;
+    }
+    EXPECT_NE(page.find("Fl \\-standard"), std::string::npos);
     for (const strength::ResultField field : strength::kResultFields) {
         EXPECT_NE(page.find(strength::resultColumn(field)), std::string::npos)
             << strength::resultColumn(field);
