@@ -10,6 +10,7 @@
 
 #include "batch_run.h"
 #include "command_options.h"
+#include "gbt_command.h"
 #include "help_text.h"
 #include "quillon/cli/spline_output.h"
 #include "quillon/document/connection_report.h"
@@ -270,6 +271,14 @@ int runCommandLine(std::span<const std::string> arguments,
     if (options.version) {
         out << "quillon-cli " << kVersion << '\n';
         return kExitOk;
+    }
+    try {
+        if (asksForGbt(options)) {
+            return runGbt(options, out, err);
+        }
+    } catch (const UsageError& error) {
+        err << "quillon-cli: " << error.what() << '\n';
+        return kExitUsage;
     }
     const engine::Edition edition =
         options.lite ? engine::Edition::lite() : engine::Edition::tolerance();

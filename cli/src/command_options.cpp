@@ -4,6 +4,7 @@
 #include <array>
 #include <set>
 
+#include "quillon/gbt3478/gbt_quantities.h"
 #include "quillon/strength/strength_quantities.h"
 
 namespace quillon::cli {
@@ -20,7 +21,8 @@ bool isTableFormat(std::string_view text) {
     return text == "text" || text == "tsv" || text == "csv";
 }
 
-constexpr std::array<OptionSpec, 13> kProgramOptions = {{
+constexpr std::array<OptionSpec, 14> kProgramOptions = {{
+    {"--standard", Takes::Value},
     {"--table", Takes::Nothing},
     {"--help", Takes::Nothing},
     {"-h", Takes::Nothing},
@@ -66,6 +68,11 @@ void store(CommandOptions& options, std::string_view name, std::string value) {
         options.batch = std::move(value);
     } else if (name == "-o") {
         options.output = std::move(value);
+    } else if (name == "--standard") {
+        if (value != "din5480" && value != "gbt3478" && value != "iso4156") {
+            throw UsageError("--standard 的值“" + value + "”不是 din5480、gbt3478 或 iso4156");
+        }
+        options.standard = std::move(value);
     } else if (name == "--format") {
         if (value != "csv" && value != "jsonl") {
             throw UsageError("--format 的值“" + value + "”不是 csv 或 jsonl");
@@ -81,7 +88,8 @@ void checkCombination(const CommandOptions& options) {
     }
     const bool single = options.json || options.report || options.dxf || options.svg ||
                         options.zones || options.table || !options.spline.given.empty() ||
-                        !options.strength.given.empty() || !options.connection.given.empty();
+                        !options.strength.given.empty() || !options.connection.given.empty() ||
+                        !options.gbtOnly.empty() || options.standard.has_value();
     if (options.batch && single) {
         throw UsageError(
             "--batch 不能与单个花键的选项（参数、--json、--report、--dxf、--svg）同时给出");
@@ -107,8 +115,11 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
         const bool isStrength = strengthKey.has_value();
         const strength::InputField strengthField = strengthKey.value_or(strength::InputField{});
         const auto connectionInput = connectionInputByOption(name);
+        // --fit serves both standards: a connection's fit, or a GB/T 3478.1 class and letter.
+        const bool gbtOnly = program == kProgramOptions.end() && input == nullptr && !isStrength &&
+                             !connectionInput && gbt3478::inputFieldOfOption(name).has_value();
         if (program == kProgramOptions.end() && input == nullptr && !isStrength &&
-            !connectionInput) {
+            !connectionInput && !gbtOnly) {
             throw UsageError("未知的选项“" + argument + "”（--help 列出全部选项）");
         }
         if (!seen.insert(name == "-h" ? "--help" : name).second) {
@@ -125,9 +136,9 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
             }
             continue;
         }
-        const bool takesValue =
-            isStrength ? strengthField != strength::InputField::Hardened
-                       : input != nullptr || connectionInput || program->takes == Takes::Value;
+        const bool takesValue = isStrength ? strengthField != strength::InputField::Hardened
+                                           : input != nullptr || connectionInput || gbtOnly ||
+                                                 program->takes == Takes::Value;
         std::string value;
         if (equals != std::string::npos) {
             if (!takesValue) {
@@ -140,7 +151,9 @@ CommandOptions readCommandOptions(std::span<const std::string> arguments) {
             }
             value = arguments[++i];
         }
-        if (isStrength) {
+        if (gbtOnly) {
+            options.gbtOnly.emplace_back(name, std::move(value));
+        } else if (isStrength) {
             options.strength.given.emplace_back(strengthField, std::move(value));
         } else if (input != nullptr) {
             options.spline.given.push_back({input, std::move(value)});

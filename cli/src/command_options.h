@@ -34,6 +34,10 @@ struct CommandOptions {
     SplineRequest spline;
     StrengthRequest strength;
     ConnectionRequest connection;
+    // --standard as given (din5480, gbt3478 or iso4156), and the options only a GB/T 3478.1
+    // spline has (--root, --class, ...) by option name, as typed; see gbt_command.h.
+    std::optional<std::string> standard;
+    std::vector<std::pair<std::string, std::string>> gbtOnly;
 };
 
 // Reads the arguments: "--name value" or "--name=value"; every option at most once.

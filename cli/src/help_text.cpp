@@ -5,6 +5,7 @@
 #include "quillon/cli/connection_request.h"
 #include "quillon/cli/spline_output.h"
 #include "quillon/cli/spline_request.h"
+#include "quillon/gbt3478/gbt_quantities.h"
 #include "quillon/strength/strength_quantities.h"
 
 namespace quillon::cli {
@@ -12,6 +13,7 @@ namespace {
 
 constexpr std::string_view kUsage = R"(用法：
   quillon-cli [--lite] [--designation 标记 | 参数选项] [--json] [--report 文件] [--dxf 文件] [--svg 文件]
+  quillon-cli --standard gbt3478 [--designation 标记 | 参数选项] [--json] [--table] [--dxf 文件] [--svg 文件]
   quillon-cli [--lite] --batch 文件|- [-o 文件] [--format csv|jsonl]
 
 按 DIN 5480 计算渐开线花键（压力角 30°），结果与窗口程序逐字相同。
@@ -21,6 +23,16 @@ constexpr std::string_view kUsage = R"(用法：
   --lite            简化版，同 quillon-lite：不计公差，给出变位量 x·m
 
 单个花键的参数（未给出的参数取窗口启动时的值）：
+)";
+
+constexpr std::string_view kGbt = R"(
+GB/T 3478.1（ISO 4156-1）渐开线花键（仅公差版）：
+  --standard din5480|gbt3478
+                    标准，默认 din5480；iso4156 同 gbt3478。GB/T 3478.1 的标记
+                    （如 "INT/EXT 24z×2.5m×30R×5H/5h GB/T 3478.1"）自动选择该标准
+  --kind、--z、--m、--alpha、--dp、--designation 同上，按 GB/T 3478.1 读取：
+                    --alpha 只取 30、37.5 或 45；--dp 未给出时取在分度圆附近接触齿面的量棒。
+                    DIN 5480 的 --x、--cn、--beta、--grade、--series、--ha 和强度校核不用于它
 )";
 
 constexpr std::string_view kOutputs = R"(
@@ -90,6 +102,13 @@ std::string helpText() {
     std::string text(kUsage);
     for (const SplineInputName& input : splineInputNames()) {
         addLine(text, input.quantity);
+    }
+    text += kGbt;
+    for (const gbt3478::InputField field : gbt3478::kInputFields) {
+        const textio::Quantity& row = gbt3478::inputQuantity(field);
+        if (findInputByOption(row.option) == nullptr) {  // the options only GB/T has
+            addLine(text, row);
+        }
     }
     text += kOutputs;
     for (const strength::InputField field : strength::kInputFields) {

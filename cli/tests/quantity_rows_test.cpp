@@ -8,6 +8,7 @@
 #include "quillon/cli/connection_output.h"
 #include "quillon/cli/spline_request.h"
 #include "quillon/engine/start_values.h"
+#include "quillon/gbt3478/gbt_quantities.h"
 #include "quillon/strength/strength_quantities.h"
 
 namespace quillon::cli {
@@ -53,6 +54,13 @@ TEST(QuantityRows, ManualPageAndHelpNameEveryRow) {
     for (const std::string& column : connectionColumns()) {
         EXPECT_NE(page.find(column), std::string::npos) << column;
     }
+    for (const gbt3478::InputField field : gbt3478::kInputFields) {
+        const textio::Quantity& row = gbt3478::inputQuantity(field);
+        EXPECT_NE(page.find("Fl \\-" + std::string(row.option.substr(2))), std::string::npos)
+            << row.option;
+        EXPECT_NE(help.find(std::string(row.option)), std::string::npos) << row.option;
+    }
+    EXPECT_NE(page.find("Fl \\-standard"), std::string::npos);
     for (const strength::ResultField field : strength::kResultFields) {
         EXPECT_NE(page.find(strength::resultColumn(field)), std::string::npos)
             << strength::resultColumn(field);

@@ -15,7 +15,7 @@ struct Range {
     double high = std::numeric_limits<double>::infinity();
     bool lowIncluded = true;
     bool highIncluded = true;
-    std::string_view message;
+    std::string_view message{};
 
     bool contains(double value) const;
 };
