@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -63,7 +64,8 @@ ConnectionPage::ConnectionPage(const document::SplineDocument& document, Message
     auto* fitLabel = new QLabel(fit_->accessibleName());
     fitLabel->setBuddy(fit_);
     fitRow->addRow(fitLabel, fit_);
-    connect(fit_, &QLineEdit::textEdited, this, [this] {
+    // Any change but the page's own (typing, pasting, an assistive tool's text) is the user's fit.
+    connect(fit_, &QLineEdit::textChanged, this, [this] {
         fitTyped_ = true;
         calculate();
     });
@@ -75,6 +77,7 @@ ConnectionPage::ConnectionPage(const document::SplineDocument& document, Message
         {text(kConnectionHeader[0]), text(kConnectionHeader[1]), text(kConnectionHeader[2])});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table for the measured values
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -122,6 +125,7 @@ QWidget* ConnectionPage::makeMeasurementRows() {
 
 void ConnectionPage::refresh() {
     if (!fitTyped_) {
+        const QSignalBlocker ownChange(fit_);
         showText(*fit_, text(printFit(document::defaultFit(document_))));
     }
     calculate();

@@ -175,8 +175,9 @@ void ZoneDiagramView::paintEvent(QPaintEvent*) {
     const qreal zero = scale.y(0);
     painter.setPen(QPen(Qt::black, 1.5));
     painter.drawLine(QPointF(area.left(), zero), QPointF(area.right(), zero));
-    painter.drawText(QRectF(area.left(), zero - line, 40, line), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("0"));
+    // At the right end: a zone's own "0" label may stand at the left end.
+    painter.drawText(QRectF(area.right() - 40, zero - line, 40, line),
+                     Qt::AlignRight | Qt::AlignBottom, QStringLiteral("0"));
 
     // Two groups, the effective zones (hatched) and the actual ones (toned), each the hub's column
     // beside the shaft's with their clearance between them.
