@@ -446,6 +446,16 @@ void DetailsWindowTest::showsTheConnectionOfTheWorkedFit() {
     QTRY_VERIFY(QGuiApplication::clipboard()->text().startsWith(
         "名称\t代号\t数值\n配合标记\t\tDIN 5480 - 50 x 2 x 30 x 24 x 9H/8f\n"));
 
+    // The export writes the diagram's SVG through the save dialog.
+    QTemporaryDir folder;
+    const QString target = folder.filePath("公差带图.svg");
+    auto* page = dynamic_cast<ConnectionPage*>(table->parentWidget());
+    page->setSaveFileChooser([&target](const QString&, const QString&) { return target; });
+    QTest::mouseClick(details->findChild<QWidget*>("exportConnectionSvg"), Qt::LeftButton);
+    QFile svg(target);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("zone-hub-effective"));
+
     // A measured value equal to a printed limit is within; beyond it, not; the text says which.
     const document::Connection connection =
         *document::connection(w.window->document(), "9H/8f").connection;
