@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "micrometre_text.h"
+#include "quillon/document/micrometre_text.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/field_text.h"

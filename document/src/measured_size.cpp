@@ -1,6 +1,7 @@
 #include "quillon/document/measured_size.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "quillon/engine/field_text.h"
 #include "quillon/geometry/measured_width.h"
@@ -35,7 +36,10 @@ MeasuredSizeResult measuredSize(const PartSizes& part, MeasuredQuantity quantity
                             ? geometry::widthChangeForSpan(part.input, value)
                             : geometry::widthChangeForPins(part.input, value);
     const auto limits = printedLimits(part, quantity);
-    if (!change || !limits) {
+    // A width on the reference circle lies between nothing and the whole pitch π·m; W is inverted
+    // linearly and would give any value for any span.
+    const double pitch = std::numbers::pi * part.input.m;
+    if (!change || !limits || part.nominal + *change <= 0 || part.nominal + *change >= pitch) {
         return {std::nullopt, std::string("测量值 ") + symbol + " 超出此花键齿形所能测得的范围"};
     }
     MeasuredSize size;

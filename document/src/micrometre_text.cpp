@@ -1,4 +1,4 @@
-#include "micrometre_text.h"
+#include "quillon/document/micrometre_text.h"
 
 #include "quillon/engine/designation.h"
 

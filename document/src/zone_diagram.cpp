@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "micrometre_text.h"
+#include "quillon/document/micrometre_text.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/display_decimals.h"
 

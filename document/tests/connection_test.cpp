@@ -197,6 +197,10 @@ TEST(MeasuredSize, PrintedLimitsReadBackAsTheirSizes) {
         EXPECT_FALSE(measuredSize(c.shaft, MeasuredQuantity::M, bad).size) << bad;
     }
     EXPECT_FALSE(measuredSize(c.hub, MeasuredQuantity::W, 20).size);
+    // A span that no tooth of this size can give: below its one tooth, beyond a whole pitch more.
+    for (double span : {1.0, 40.0}) {
+        EXPECT_FALSE(measuredSize(c.shaft, MeasuredQuantity::W, span).size) << span;
+    }
 }
 
 // The diagram read back by an independent SVG reader: every zone stands at its deviations from the

@@ -185,5 +185,43 @@ if details:
     check(wait_for(lambda: text_of(details["inspW"]) == field_text(controls, "Text14")),
           "the inspection page shows W as the window does")
 
+
+
+def cell_rows(table):
+    cells = table.queryTable()
+    return [[cells.getAccessibleAt(row, column).name for column in range(cells.nColumns)]
+            for row in range(cells.nRows)]
+
+
+# The connection page (tolerance edition: the sixth entry) of that hub: a k shaft is warned of,
+# and the hub's exact M limit measured reads as within. Messages are read as the labels' names.
+if EDITION == "tolerance" and details:
+    do_action(icon, "Press")
+    time.sleep(0.5)
+    for key in (0xFF54,) * 6 + (0xFF0D,):
+        pyatspi.Registry.generateKeyboardEvent(key, None, pyatspi.KEY_SYM)
+    page = wait_for(lambda: (lambda c: c if c["connectionFit"].getState().contains(
+        pyatspi.STATE_SHOWING) else None)(by_description(app)))
+    check(page is not None, "配合… opens the connection page")
+    if page:
+        check(text_of(page["connectionFit"]) == "9H/9h", "the fit starts as 9H/9h for a 9H hub")
+        page["connectionFit"].queryEditableText().setTextContents("9H/9k")
+        status = wait_for(lambda: page["connectionStatus"].name)
+        print(f"     connectionStatus: {status!r}")
+        check(status.startswith("可能过盈"), "a k shaft is warned of")
+        rows = cell_rows(page["connectionTable"])
+        exact_m = next(r[2] for r in rows if r[1] == "M" and "精确" in r[0])  # the hub's, first
+        check(not page["measuredW"].getState().contains(pyatspi.STATE_ENABLED),
+              "a hub offers no W to measure")
+        limit = exact_m.split(" ")[0]
+        page["measuredM"].queryEditableText().setTextContents(limit)
+        result = wait_for(lambda: page["measurementResult"].name)
+        print(f"     measurementResult: {result!r}")
+        check(result.endswith("之内：合格"), f"M = {limit}, a printed limit, is within")
+        page["measuredM"].queryEditableText().setTextContents("1e9")
+        result = wait_for(lambda: "超出" in page["measurementResult"].name)
+        print(f"     measurementResult: {page['measurementResult'].name!r}")
+        check(result, "M = 1e9 is beyond what the profile can give")
+
 print("\n%d failure(s)" % len(failures))
 sys.exit(1 if failures else 0)

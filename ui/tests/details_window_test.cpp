@@ -12,8 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "connection_page.h"
+#include "details_rows.h"
 #include "drawing_data_page.h"
+#include "quillon/document/connection.h"
 #include "quillon/document/drawing_data.h"
+#include "quillon/engine/field_text.h"
 
 #include "quillon/version.h"
 #include "tests.h"
@@ -268,8 +272,15 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     for (const QAction* entry : entries) {
         names << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
-    QCOMPARE(names, (QStringList{"齿形图…", "检测尺寸…", "花键标记…", "参数表…", "强度校核…", "-",
-                                 "复制结果", "-", "关于 quillon…"}));
+    QStringList expected = {"齿形图…", "检测尺寸…", "花键标记…", "参数表…", "强度校核…"};
+    if (!lite) {
+        expected << "配合…";  // fits need the tolerance tables
+    }
+    expected << "-"
+             << "复制结果"
+             << "-"
+             << "关于 quillon…";
+    QCOMPARE(names, expected);
     entries.at(names.indexOf("复制结果"))->trigger();
 
     const QString copied = QGuiApplication::clipboard()->text();
@@ -385,6 +396,102 @@ void DetailsWindowTest::checksTheStrengthOfTheExample() {
         QCOMPARE(verdict->text(), "通过");
         QVERIFY(shown == message || shown->isHidden());
     }
+}
+
+}  // namespace quillon::ui::test
+
+namespace quillon::ui::test {
+
+// W 50 x 2 x 24 with 9H/8f, worked by hand in the connection's own tests: hub 9H (A 0, T 71,
+// TE 45), shaft 8f (A −22, T 50, TE 32).
+void DetailsWindowTest::showsTheConnectionOfTheWorkedFit() {
+    driver_ = std::make_unique<WindowDriver>(WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    chooseFromMenu(w, "花键标记…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    auto* designation = details->findChild<QLineEdit*>("designationInput");
+    designation->setText("DIN 5480 - W 50 x 2 x 30 x 24 x 8f");
+    QTest::keyClick(designation, Qt::Key_Return);
+    chooseFromMenu(w, "配合…");
+    QCOMPARE(details->findChild<QTabWidget*>("detailTabs")->currentWidget()->objectName(),
+             "connectionPage");
+    auto* fit = details->findChild<QLineEdit*>("connectionFit");
+    QCOMPARE(fit->text(), "8H/8f");  // the window's class and H of its grade
+    fit->selectAll();
+    QTest::keyClicks(fit, "9H/8f");
+    auto* table = details->findChild<QTableWidget*>("connectionTable");
+    const auto value = [table](const QString& symbol) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->item(row, 1)->text() == symbol) {
+                return table->item(row, 2)->text();
+            }
+        }
+        return QStringLiteral("<no %1>").arg(symbol);
+    };
+    const QList<std::pair<QString, QString>> cells = {
+        {"ev max", "3.0711 mm（+45 µm）"}, {"e max", "3.0971 mm（+71 µm）"},
+        {"sv max", "3.0041 mm（−22 µm）"}, {"s min", "2.9541 mm（−72 µm）"},
+        {"jv min", "0.022 mm（3.15′）"},   {"jv max", "0.099 mm（14.18′）"},
+        {"j min", "0.066 mm（9.45′）"},    {"j max", "0.143 mm（20.48′）"},
+    };
+    for (const auto& [symbol, expected] : cells) {
+        QCOMPARE(value(symbol), expected);
+    }
+    auto* status = details->findChild<QLabel*>("connectionStatus");
+    QVERIFY(status->isHidden());
+    QVERIFY(accessible(details->findChild<QWidget*>("connectionZones"))
+                ->text(QAccessible::Description)
+                .contains("内花键 9H 实际齿槽宽 e 公差带（色块）：+26 至 +71 µm"));
+    press(accessible(details->findChild<QWidget*>("copyConnection")));
+    QTRY_VERIFY(QGuiApplication::clipboard()->text().startsWith(
+        "名称\t代号\t数值\n配合标记\t\tDIN 5480 - 50 x 2 x 30 x 24 x 9H/8f\n"));
+
+    // The export writes the diagram's SVG through the save dialog.
+    QTemporaryDir folder;
+    const QString target = folder.filePath("公差带图.svg");
+    auto* page = dynamic_cast<ConnectionPage*>(table->parentWidget());
+    page->setSaveFileChooser([&target](const QString&, const QString&) { return target; });
+    QTest::mouseClick(details->findChild<QWidget*>("exportConnectionSvg"), Qt::LeftButton);
+    QFile svg(target);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("zone-hub-effective"));
+
+    // A measured value equal to a printed limit is within; beyond it, not; the text says which.
+    const document::Connection connection =
+        *document::connection(w.window->document(), "9H/8f").connection;
+    const report::LimitTexts wLimits = *connection.shaft.inspection.wLimits;
+    const report::LimitTexts mLimits = *connection.shaft.inspection.mLimitsExact;
+    auto* result = details->findChild<QLabel*>("measurementResult");
+    QVERIFY(result->accessibleName().isEmpty());
+    const struct {
+        const char* field;
+        std::string value;
+        const char* verdict;
+    } measured[] = {
+        {"measuredW", wLimits.nearLimit, "之内：合格"},
+        {"measuredM", mLimits.farLimit, "之内：合格"},
+        {"measuredM", std::to_string(engine::readNumber(mLimits.nearLimit) + 0.01), "：不合格"},
+        {"measuredM", "abc", "“abc”不是有效的数值"},
+    };
+    for (const auto& m : measured) {
+        details->findChild<QLineEdit*>("measuredW")->clear();
+        details->findChild<QLineEdit*>("measuredM")->setText(QString());
+        details->findChild<QLineEdit*>(m.field)->setText(QString::fromStdString(m.value));
+        QVERIFY2(result->text().endsWith(m.verdict), qPrintable(result->text()));
+        QCOMPARE(result->styleSheet(),
+                 QString(m.verdict) == "之内：合格" ? passStyle() : failStyle());
+    }
+
+    // A k shaft can jam: a warning, with the table still shown; a fit of one class is refused.
+    fit->selectAll();
+    QTest::keyClicks(fit, "9H/9k");
+    QVERIFY(status->text().startsWith("可能过盈"));
+    QVERIFY(table->rowCount() > 0);
+    fit->selectAll();
+    QTest::keyClicks(fit, "9H");
+    QVERIFY(status->text().startsWith("配合只有一个公差带"));
+    QCOMPARE(table->rowCount(), 0);
+    QVERIFY(w.messages.isEmpty());
 }
 
 }  // namespace quillon::ui::test

@@ -117,6 +117,7 @@ class DetailsWindowTest final : public QObject {
     void copiesTheReportHeadedByTheDesignation_data();
     void copiesTheReportHeadedByTheDesignation();
     void checksTheStrengthOfTheExample();
+    void showsTheConnectionOfTheWorkedFit();
 
   private:
     std::unique_ptr<WindowDriver> driver_;

@@ -3,6 +3,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 
 namespace quillon::ui {
 
@@ -22,6 +24,14 @@ QLineEdit* addReadOnlyRow(QFormLayout& rows, const char* objectName, const QStri
     return field;
 }
 
+QString passStyle() {
+    return QStringLiteral("color: #188018");
+}
+
+QString failStyle() {
+    return QStringLiteral("color: #c01818");
+}
+
 QLabel* messageLabel(const char* objectName, bool warning) {
     auto* label = new QLabel;
     label->setObjectName(QString::fromUtf8(objectName));
@@ -29,7 +39,7 @@ QLabel* messageLabel(const char* objectName, bool warning) {
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (warning) {
-        label->setStyleSheet(QStringLiteral("color: #c01818"));
+        label->setStyleSheet(failStyle());
     }
     return label;
 }
@@ -37,6 +47,24 @@ QLabel* messageLabel(const char* objectName, bool warning) {
 void showMessageLines(QLabel& label, const QStringList& lines) {
     label.setText(lines.join(u'\n'));
     label.setVisible(!lines.isEmpty());
+}
+
+QPushButton* namedButton(const char* objectName, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    nameControl(*button, objectName, caption);
+    return button;
+}
+
+void showCell(QTableWidget& table, int row, int column, const QString& text) {
+    QTableWidgetItem* item = table.item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        table.setItem(row, column, item);
+    }
+    if (item->text() != text) {
+        item->setText(text);
+    }
 }
 
 void showText(QLineEdit& field, const QString& text) {

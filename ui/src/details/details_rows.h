@@ -7,6 +7,8 @@
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QTableWidget;
 class QWidget;
 
 // The details pages are tables of caption and field rows. Their controls are named for assistive
@@ -25,6 +27,10 @@ void nameControl(QWidget& control, const char* objectName, const QString& captio
 // A read-only field with its caption as one row of `rows`.
 QLineEdit* addReadOnlyRow(QFormLayout& rows, const char* objectName, const QString& caption);
 
+// The colours of a verdict (a style sheet); the text beside them always says the same in words.
+QString passStyle();
+QString failStyle();
+
 // A label that shows a message (a status, a reason, the measurement warnings): word-wrapped, red
 // when `warning`, and named only by objectName and description, so that assistive tools read the
 // message itself as its name and hear it change.
@@ -32,6 +38,12 @@ QLabel* messageLabel(const char* objectName, bool warning);
 
 // Shows `lines` one under another, and the label only while there is something to say.
 void showMessageLines(QLabel& label, const QStringList& lines);
+
+// A push button named for assistive tools by its caption.
+QPushButton* namedButton(const char* objectName, const QString& caption);
+
+// Sets a read-only cell's text, only when it differs so that a refresh keeps the user's selection.
+void showCell(QTableWidget& table, int row, int column, const QString& text);
 
 // Sets a field's text only when it differs, so that a refresh keeps a selection the user made.
 void showText(QLineEdit& field, const QString& text);

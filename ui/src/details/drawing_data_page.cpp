@@ -20,26 +20,6 @@ namespace {
 
 constexpr int kColumns = 3;
 
-QPushButton* makeButton(const char* objectName, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    nameControl(*button, objectName, caption);
-    return button;
-}
-
-// A cell's text, changed only when it differs so that a refresh keeps the user's selection.
-void showCell(QTableWidget& table, int row, int column, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
-    QTableWidgetItem* item = table.item(row, column);
-    if (item == nullptr) {
-        item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        table.setItem(row, column, item);
-    }
-    if (item->text() != shown) {
-        item->setText(shown);
-    }
-}
-
 }  // namespace
 
 DrawingDataPage::DrawingDataPage(const document::SplineDocument& document, MessageSink showMessage,
@@ -60,8 +40,8 @@ DrawingDataPage::DrawingDataPage(const document::SplineDocument& document, Messa
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setStretchLastSection(true);
 
-    auto* copyButton = makeButton("copyDrawingData", QStringLiteral("复制"));
-    auto* exportButton = makeButton("exportDrawingDataCsv", QStringLiteral("导出 CSV…"));
+    auto* copyButton = namedButton("copyDrawingData", QStringLiteral("复制"));
+    auto* exportButton = namedButton("exportDrawingDataCsv", QStringLiteral("导出 CSV…"));
     connect(copyButton, &QPushButton::clicked, this, &DrawingDataPage::copy);
     connect(exportButton, &QPushButton::clicked, this, &DrawingDataPage::exportCsv);
 
@@ -80,7 +60,8 @@ void DrawingDataPage::refresh() {
     table_->setRowCount(static_cast<int>(data.rows.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         for (int column = 0; column < kColumns; ++column) {
-            showCell(*table_, row, column, data.rows[static_cast<std::size_t>(row)][column]);
+            showCell(*table_, row, column,
+                     QString::fromStdString(data.rows[static_cast<std::size_t>(row)][column]));
         }
     }
 }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "connection_page.h"
 #include "designation_page.h"
 #include "drawing_data_page.h"
 #include "inspection_page.h"
@@ -24,6 +25,8 @@ constexpr QSize kProfileSize(720, 560);
 // screen 1280 pixels wide.
 constexpr QSize kDrawingDataSize(410, 520);
 constexpr QSize kStrengthSize(820, 600);
+// The table beside the zone diagram.
+constexpr QSize kConnectionSize(960, 660);
 
 }  // namespace
 
@@ -51,6 +54,11 @@ SplineDetailsWindow::SplineDetailsWindow(DIN5480& window)
     tabs_->addTab(drawingData_, QStringLiteral("参数表"));
     strength_ = new StrengthPage(spline);
     tabs_->addTab(strength_, QStringLiteral("强度校核"));
+    if (spline.edition().hasTolerances()) {
+        connection_ =
+            new ConnectionPage(spline, [this](const QString& text) { window_.showMessage(text); });
+        tabs_->addTab(connection_, QStringLiteral("配合"));
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(380, 340);
@@ -79,8 +87,15 @@ void SplineDetailsWindow::showStrengthPage() {
     showPage(strength_);
 }
 
-// The drawing, the data table and the strength check want more room than the other pages; a
-// window that grows is placed anew, so that it stays on the screen.
+void SplineDetailsWindow::showConnectionPage() {
+    if (connection_ != nullptr) {
+        growTo(kConnectionSize);
+        showPage(connection_);
+    }
+}
+
+// The drawing, the data table, the strength check and the connection want more room than the other
+// pages; a window that grows is placed anew, so that it stays on the screen.
 void SplineDetailsWindow::growTo(QSize wanted) {
     const QSize grown = size().expandedTo(wanted);
     if (grown != size()) {
@@ -123,6 +138,9 @@ void SplineDetailsWindow::refresh() {
     designation_->refresh();
     drawingData_->refresh();
     strength_->refresh();
+    if (connection_ != nullptr) {
+        connection_->refresh();
+    }
 }
 
 // To the right of the main window where the screen has room, else to its left, else as near to

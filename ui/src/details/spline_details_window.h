@@ -6,6 +6,7 @@ class QTabWidget;
 
 namespace quillon::ui {
 
+class ConnectionPage;
 class DIN5480;
 class DesignationPage;
 class DrawingDataPage;
@@ -28,6 +29,8 @@ class SplineDetailsWindow final : public QWidget {
     void showDesignationPage();
     void showDrawingDataPage();
     void showStrengthPage();
+    // The edition with tolerances only; the lite edition has no fits.
+    void showConnectionPage();
 
     const StrengthPage& strengthPage() const { return *strength_; }
 
@@ -51,6 +54,7 @@ class SplineDetailsWindow final : public QWidget {
     DesignationPage* designation_;
     DrawingDataPage* drawingData_;
     StrengthPage* strength_;
+    ConnectionPage* connection_ = nullptr;
     bool refreshPending_ = false;
     bool placed_ = false;
 };

@@ -25,8 +25,8 @@ namespace quillon::ui {
 namespace {
 
 const QString kNotShown = QStringLiteral("—");
-const QString kPassColour = QStringLiteral("color: #188018");
-const QString kFailColour = QStringLiteral("color: #c01818");
+const QString kPassColour = passStyle();
+const QString kFailColour = failStyle();
 const QString kNoteColour = QStringLiteral("color: #606060");
 
 // The check's formulas, under the results for whoever wants to follow a number.

@@ -27,6 +27,10 @@ WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {
                      [this] { details().showDesignationPage(); });
     menu_->addAction(QStringLiteral("参数表…"), this, [this] { details().showDrawingDataPage(); });
     menu_->addAction(QStringLiteral("强度校核…"), this, [this] { details().showStrengthPage(); });
+    // Fits come from the tolerance tables, which the lite edition has not: no entry there.
+    if (window_.edition().rules.hasTolerances()) {
+        menu_->addAction(QStringLiteral("配合…"), this, [this] { details().showConnectionPage(); });
+    }
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("复制结果"), this, &WindowMenu::copyResults);
     menu_->addSeparator();
