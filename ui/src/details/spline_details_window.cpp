@@ -1,10 +1,8 @@
 #include "spline_details_window.h"
 
-#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "connection_page.h"
 #include "designation_page.h"
@@ -13,13 +11,13 @@
 #include "profile_page.h"
 #include "quillon/ui/din5480.h"
 #include "strength_page.h"
+#include "window_placement.h"
 
 using namespace quillon::engine;
 
 namespace quillon::ui {
 namespace {
 
-constexpr int kGapToMainWindow = 8;  // pixels between the two windows
 constexpr QSize kProfileSize(720, 560);
 // The table's rows without a scroll bar, narrow enough to stand beside the main window on a
 // screen 1280 pixels wide.
@@ -107,7 +105,7 @@ void SplineDetailsWindow::growTo(QSize wanted) {
 void SplineDetailsWindow::showPage(QWidget* page) {
     tabs_->setCurrentWidget(page);
     if (!placed_) {
-        placeBesideMainWindow();
+        placeBesideMainWindow(*this, window_);
         placed_ = true;
     }
     show();
@@ -141,29 +139,6 @@ void SplineDetailsWindow::refresh() {
     if (connection_ != nullptr) {
         connection_->refresh();
     }
-}
-
-// To the right of the main window where the screen has room, else to its left, else as near to
-// it as the screen allows.
-void SplineDetailsWindow::placeBesideMainWindow() {
-    const QRect main = window_.frameGeometry();
-    const QScreen* screen = window_.screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QSize size = frameGeometry().size().expandedTo(this->size());
-    int left = main.right() + 1 + kGapToMainWindow;
-    const int leftOfMain = main.left() - kGapToMainWindow - size.width();
-    if (left + size.width() > area.right() + 1 && leftOfMain >= area.left()) {
-        left = leftOfMain;
-    }
-    // Where neither side has room it overlaps from the right, so that the main window's menu
-    // icon and known values at its left stay in reach.
-    left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-    const int top =
-        std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
-    move(left, top);
 }
 
 }  // namespace quillon::ui

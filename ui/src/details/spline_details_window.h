@@ -45,7 +45,6 @@ class SplineDetailsWindow final : public QWidget {
     void showPage(QWidget* page);
     void growTo(QSize wanted);
     void refresh();
-    void placeBesideMainWindow();
 
     DIN5480& window_;
     QTabWidget* tabs_;
