@@ -195,11 +195,17 @@ void drawProfile(QGraphicsScene& scene, const ProfileInput& in, const ToothFormD
     addSpline(*whole, in, f, contour);
     // The whole spline fills [-extent, extent]; the detail box stands to its right, the labels
     // below both. Labels keep their size at any zoom, so they do not count for the scene's extent.
-    const double extent = f.kind == SplineKind::External ? f.tipRadius : f.rootRadius * 1.12 + 1;
+    // The pins of a shaft may stand out beyond its tip: the extent takes them in, so that the view
+    // fitting the scene does not cut them off.
+    const auto pin = in.beta == 0 ? pinOfMeasurement(f, in.dp, in.M) : std::nullopt;
+    double extent = f.kind == SplineKind::External ? f.tipRadius : f.rootRadius * 1.12 + 1;
+    if (pin) {
+        extent = std::max(extent, pin->centreRadius + in.dp / 2);
+    }
     const QRectF box(1.15 * extent, -extent, 2.4 * extent, 1.4 * extent);
     const QPointF belowWhole(-extent, 1.04 * extent);
     if (in.beta == 0) {
-        if (const auto pin = pinOfMeasurement(f, in.dp, in.M)) {
+        if (pin) {
             const QColor colour = check.pinsFail ? kFailing : kMeasure;
             const double angle = pinSpaceAngle(f);
             // With an odd number of teeth the partner pin lies in the space nearest opposite.
