@@ -274,7 +274,10 @@ void DetailsWindowTest::copiesTheReportHeadedByTheDesignation() {
     }
     QStringList expected = {"齿形图…", "检测尺寸…", "花键标记…", "参数表…", "强度校核…"};
     if (!lite) {
-        expected << "配合…";  // fits need the tolerance tables
+        // Fits and the second standard need the tolerance tables.
+        expected << "配合…"
+                 << "-"
+                 << "GB/T 3478.1 花键…";
     }
     expected << "-"
              << "复制结果"

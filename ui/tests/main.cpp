@@ -25,6 +25,10 @@ int main(int argc, char* argv[]) {
         failures += QTest::qExec(&profile, argc, argv);
     }
     {
+        quillon::ui::test::Gbt3478PageTest gbt3478;
+        failures += QTest::qExec(&gbt3478, argc, argv);
+    }
+    {
         quillon::ui::test::CommandLineWindowTest commandLine;
         failures += QTest::qExec(&commandLine, argc, argv);
     }

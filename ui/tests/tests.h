@@ -9,6 +9,7 @@
 
 class QAccessibleInterface;
 class QMenu;
+class QWidget;
 
 namespace quillon::ui {
 class DIN5480;
@@ -138,6 +139,24 @@ class ProfilePageTest final : public QObject {
 
   private:
     std::unique_ptr<WindowDriver> driver_;
+};
+
+class Gbt3478PageTest final : public QObject {
+    Q_OBJECT
+
+  public:
+    Gbt3478PageTest();
+    ~Gbt3478PageTest() override;
+
+  private slots:
+    void init();
+    void cleanup();
+    void showsTheWorkedShaftAndExportsIt();
+    void refusesAFlatRootAt45Degrees();
+
+  private:
+    std::unique_ptr<WindowDriver> driver_;
+    QWidget* window_ = nullptr;
 };
 
 class CommandLineWindowTest final : public QObject {

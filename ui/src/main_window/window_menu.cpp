@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "about_box.h"
+#include "gbt3478_window.h"
 #include "quillon/engine/designation.h"
 #include "quillon/ui/din5480.h"
 #include "spline_details_window.h"
@@ -27,9 +28,13 @@ WindowMenu::WindowMenu(DIN5480& window) : QObject(&window), window_(window) {
                      [this] { details().showDesignationPage(); });
     menu_->addAction(QStringLiteral("参数表…"), this, [this] { details().showDrawingDataPage(); });
     menu_->addAction(QStringLiteral("强度校核…"), this, [this] { details().showStrengthPage(); });
-    // Fits come from the tolerance tables, which the lite edition has not: no entry there.
+    // Fits and the second standard come from the tolerance tables, which the lite edition has
+    // not: no entries there.
     if (window_.edition().rules.hasTolerances()) {
         menu_->addAction(QStringLiteral("配合…"), this, [this] { details().showConnectionPage(); });
+        menu_->addSeparator();
+        menu_->addAction(QStringLiteral("GB/T 3478.1 花键…"), this,
+                         [this] { gbt3478().showAndRaise(); });
     }
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("复制结果"), this, &WindowMenu::copyResults);
@@ -47,6 +52,13 @@ SplineDetailsWindow& WindowMenu::details() {
         details_ = new SplineDetailsWindow(window_);
     }
     return *details_;
+}
+
+Gbt3478Window& WindowMenu::gbt3478() {
+    if (gbt3478_ == nullptr) {
+        gbt3478_ = new Gbt3478Window(window_);
+    }
+    return *gbt3478_;
 }
 
 QString WindowMenu::resultsText() const {
