@@ -223,5 +223,24 @@ if EDITION == "tolerance" and details:
         print(f"     measurementResult: {page['measurementResult'].name!r}")
         check(result, "M = 1e9 is beyond what the profile can give")
 
+# The GB/T 3478.1 window (tolerance edition): the seventh entry, after a separator.
+if EDITION == "tolerance":
+    do_action(icon, "Press")
+    time.sleep(0.5)
+    for key in (0xFF54,) * 7 + (0xFF0D,):  # Down to "GB/T 3478.1 花键…", Return
+        pyatspi.Registry.generateKeyboardEvent(key, None, pyatspi.KEY_SYM)
+    gbt = wait_for(lambda: (lambda c: c if "gbtDesignation" in c else None)(by_description(app)))
+    check(gbt is not None, "the GB/T 3478.1 window opens from the menu")
+    if gbt:
+        gbt["gbtDesignation"].queryEditableText().setTextContents("EXT 24z×2.5m×30R×5h")
+        do_action(gbt["applyGbtDesignation"], "Press")
+        check(wait_for(lambda: text_of(gbt["gbtDesignation"]) == "EXT 24z×2.5m×30R×5h GB/T 3478.1"),
+              "applying a GB/T designation writes it back in full")
+        # The status has no fixed name: a screen reader reads its message.
+        status = gbt["gbtStatus"].name
+        print(f"     gbtStatus: {status!r}")
+        check("g = D/2 = 30 mm" in status and "<" not in status,
+              "the status is read as its plain message")
+
 print("\n%d failure(s)" % len(failures))
 sys.exit(1 if failures else 0)
