@@ -105,8 +105,7 @@ for v in (h["T_lambda"], h["lambda"], h["E_max"], h["E_min"], h["Ev_max"], h["Ev
     }
 }
 
-// The drawing is drawn at the middle of the actual limits, so a pin and an anvil measure the
-// middle of the printed limits. Its flanks are chords within 0.5 µm of the involute, which lets a
+// The tooth is drawn at its basic width, so a pin and an anvil measure the printed M and W. Its flanks are chords within 0.5 µm of the involute, which lets a
 // pin sink up to about 1 µm deeper on each side: hence 2 µm.
 TEST(GbtCommand, DrawingMeasuresAsPrinted) {
     if (!textio::test::pythonAvailable()) {
@@ -119,7 +118,7 @@ TEST(GbtCommand, DrawingMeasuresAsPrinted) {
     const auto printed = textio::test::pythonOutput(R"(
 import json, sys
 g = json.load(open(sys.argv[1], encoding="utf-8"))["gbt3478"]
-print(sum(g["M_limits"]) / 2, sum(g["W_limits"]) / 2)
+print(g["M"], g["W"])
 )",
                                                     outcome.out);
     ASSERT_TRUE(printed.has_value());

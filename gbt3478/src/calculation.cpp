@@ -26,7 +26,7 @@ ToothProfile profileOf(const SplineResult& r, const RackCoefficients& rack) {
     const DiameterLimits& tip = shaft ? r.diameters.major : r.diameters.minor;
     const DiameterLimits& root = shaft ? r.diameters.minor : r.diameters.major;
     return {(tip.max + tip.min) / 2, (root.max + root.min) / 2, r.diameters.form,
-            rack.rootRadius * r.input.module, (r.widths.actualMin + r.widths.actualMax) / 2};
+            rack.rootRadius * r.input.module, r.basicWidth};
 }
 
 // M at the basic width and at the two actual limits; none when the pin rests on no flanks.
@@ -48,7 +48,8 @@ SpanMeasurement spanOf(const SplineResult& r) {
         limitsOf(spanAt(r.input, k, r.widths.actualMin), spanAt(r.input, k, r.widths.actualMax))};
 }
 
-// Whether the pins and anvils touch the flanks of the tooth as drawn (the middle of the limits).
+// Whether the pins and anvils touch the flanks of the tooth as drawn (at the basic width, where M
+// and W are given, so that the drawing measures as the numbers read).
 void checkMeasurements(const SplineResult& r, Calculation& c) {
     const geometry::ToothFormDesign design = drawnToothForm(r);
     if (!design.form) {

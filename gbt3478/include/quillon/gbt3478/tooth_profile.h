@@ -6,9 +6,9 @@
 namespace quillon::gbt3478 {
 
 // What a drawing needs of the tooth, mm: the circles drawn at the middle of their limits, the
-// width at the middle of its actual limits, the form circle, and the radius of the basic rack's
-// root fillet (0.2·m flat 30°, 0.4·m fillet 30°, 0.3·m 37.5°, 0.25·m 45°), which rounds the
-// root of hub and shaft alike.
+// basic width (where M and W are given, so that the drawing measures as they read), the form
+// circle, and the radius of the basic rack's root fillet (0.2·m flat 30°, 0.4·m fillet 30°,
+// 0.3·m 37.5°, 0.25·m 45°), which rounds the root of hub and shaft alike.
 struct ToothProfile {
     double tipDiameter = 0;   // shaft: major; hub: minor
     double rootDiameter = 0;  // shaft: minor; hub: major
