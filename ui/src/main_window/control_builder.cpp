@@ -124,6 +124,10 @@ QWidget* createControl(const ControlLayout& row, QWidget* parent) {
             list->setEditable(true);
             list->setInsertPolicy(QComboBox::NoInsert);
             list->setCompleter(nullptr);  // the typed text stays exactly as typed
+            // Nor does leaving the list pick the entry whose text was typed (the toolkit would
+            // then raise activated, as for a pick: a typed module would replace the pin diameter).
+            QObject::disconnect(list->lineEdit(), SIGNAL(editingFinished()), list,
+                                SLOT(_q_editingFinished()));
             list->setFont(fontOf(row.font));
             list->setEditText(text);
             new EventGuard(*list, isEnter);
