@@ -116,9 +116,13 @@ void checkGeometryInputs(const StrengthInput& in, const MatingGeometry& g, Probl
     if (in.chamferShaft >= 0 && in.chamferHub >= 0 && !(toothHeight - chamfers > 0)) {
         const InputField field =
             in.chamferShaft >= in.chamferHub ? InputField::ChamferShaft : InputField::ChamferHub;
-        problems.add(field, "倒角过大：c1 + c2 = " + fixedText(chamfers, 3) +
-                                " mm，不小于齿高 (da1 − da2)/2 = " + fixedText(toothHeight, 3) +
-                                " mm，齿面没有接触高度 h'。");
+        // Two chamfers near the largest double add up to more than one holds: no sum to show.
+        std::string sum = "c1 + c2";
+        if (std::isfinite(chamfers)) {
+            sum += " = " + fixedText(chamfers, 3) + " mm";
+        }
+        problems.add(field, "倒角过大：" + sum + "，不小于齿高 (da1 − da2)/2 = " +
+                                fixedText(toothHeight, 3) + " mm，齿面没有接触高度 h'。");
     }
     if (in.bore >= 0 && !(in.bore < g.df1)) {
         problems.add(InputField::Bore, "空心轴内孔直径 di 必须小于轴的齿根圆直径 df1 = " +
