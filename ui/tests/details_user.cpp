@@ -64,6 +64,10 @@ const QStringList kGoodDesignations = {"DIN 5480 - W 120 x 3 x 30 x 38 x 8f",
 const QStringList kNumberFields = {"inspK", "inspW",  "inspM",   "inspA",
                                    "inspT", "inspTE", "inspRow", "profileMidFlankPin"};
 
+// Values the inspection page repeats from the main window's inputs.
+const QMap<QString, QList<Field>> kRepeatedFields = {
+    {"inspDp", {Field::dp}}, {"inspTolerance", {Field::grade, Field::seriesLetter}}};
+
 // Rows of the data table (by their symbol) that repeat a field of the main window as it stands.
 const QMap<QString, Field> kRepeatedRows = {
     {"z", Field::z}, {"m", Field::m}, {"α", Field::alpha}, {"DM", Field::dp}};
@@ -231,7 +235,7 @@ void DetailsUser::chooseMenuEntry() {
     if (index == pages) {
         const QString copied = QGuiApplication::clipboard()->text();
         user_.note(QStringLiteral("menu copy results (%1)").arg(how));
-        if (copied.isEmpty() || copied.contains(u'\0')) {
+        if (copied.isEmpty()) {
             user_.fail(QStringLiteral("copy results put %1 on the clipboard").arg(quoted(copied)));
         }
         return;
@@ -830,9 +834,12 @@ void DetailsUser::checkFields() {
         const bool number = kNumberFields.contains(name) ||
                             (insidePage(field, "strengthPage") && name != "strengthTauSafety");
         QString wrong;
-        if (name == QStringLiteral("inspDp")) {
-            // dp is the user's own input: shown as typed, or "—" while there is none.
-            const QString typed = QString::fromStdString(form.text(Field::dp));
+        if (kRepeatedFields.contains(name)) {
+            // The user's own input: shown as typed, or "—" while there is none.
+            QString typed;
+            for (const Field repeated : kRepeatedFields.value(name)) {
+                typed += QString::fromStdString(form.text(repeated));
+            }
             if (text != (typed.isEmpty() ? kNotShown : typed)) {
                 wrong = QStringLiteral("not the main window's %1").arg(quoted(typed));
             }
@@ -883,7 +890,8 @@ void DetailsUser::checkDrawingTable() {
             if (value != kNotShown && value != typed) {
                 wrong = QStringLiteral("not the main window's %1").arg(quoted(typed));
             }
-        } else if (kNotANumber.match(value).hasMatch()) {
+        } else if (symbol != kNotShown && kNotANumber.match(value).hasMatch()) {
+            // (Rows without a symbol are words: the designation, the tolerance as typed, a note.)
             wrong = QStringLiteral("no value");
         } else if (kNumberRows.contains(symbol) && value != kNotShown &&
                    !kNumber.match(value.section(u' ', 0, 0)).hasMatch()) {
