@@ -73,13 +73,18 @@ bool geometryUsable(double z, const MatingGeometry& g) {
 void checkGeometryInputs(const StrengthInput& in, const MatingGeometry& g, Problems& problems) {
     const double chamfers = in.chamferShaft + in.chamferHub;
     const double toothHeight = (g.da1 - g.da2) / 2;
-    const bool chamfersRead = std::isfinite(chamfers) && in.chamferShaft >= 0 && in.chamferHub >= 0;
+    const bool chamfersRead = std::isfinite(in.chamferShaft) && std::isfinite(in.chamferHub) &&
+                              in.chamferShaft >= 0 && in.chamferHub >= 0;
     if (chamfersRead && !(toothHeight - chamfers > 0)) {
         const InputField field =
             in.chamferShaft >= in.chamferHub ? InputField::ChamferShaft : InputField::ChamferHub;
-        problems.add(field, "倒角过大：c1 + c2 = " + lengthText(chamfers) +
-                                " mm，不小于齿高 (da1 − da2)/2 = " + lengthText(toothHeight) +
-                                " mm，齿面没有接触高度 h'。");
+        // Two chamfers near the largest double add up to more than one holds: no sum to show.
+        std::string sum = "c1 + c2";
+        if (std::isfinite(chamfers)) {
+            sum += " = " + lengthText(chamfers) + " mm";
+        }
+        problems.add(field, "倒角过大：" + sum + "，不小于齿高 (da1 − da2)/2 = " +
+                                lengthText(toothHeight) + " mm，齿面没有接触高度 h'。");
     }
     if (in.bore >= 0 && !(in.bore < g.df1)) {
         problems.add(InputField::Bore, "空心轴内孔直径 di 必须小于轴的齿根圆直径 df1 = " +

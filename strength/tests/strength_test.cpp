@@ -362,6 +362,12 @@ TEST(StrengthBadInputs, EachGivesItsProblemAndNoResult) {
          F::ChamferShaft,
          "倒角过大：c1 + c2 = 2.000 mm，不小于齿高 (da1 − da2)/2 = 1.800 mm，齿面没有接触高度 "
          "h'。"},
+        {"chamfers beyond a double together", in([](auto& i) {
+             i.chamferShaft = 1e308;
+             i.chamferHub = 1e308;
+         }),
+         F::ChamferShaft,
+         "倒角过大：c1 + c2，不小于齿高 (da1 − da2)/2 = 1.800 mm，齿面没有接触高度 h'。"},
         {"hub chamfer leaves no contact", in([](auto& i) { i.chamferHub = 2; }), F::ChamferHub,
          "倒角过大：c1 + c2 = 2.000 mm，不小于齿高 (da1 − da2)/2 = 1.800 mm，齿面没有接触高度 "
          "h'。"},

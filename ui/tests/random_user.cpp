@@ -22,6 +22,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "details_user.h"
 #include "quillon/engine/field_text.h"
 #include "quillon/engine/run_messages.h"
 #include "quillon/report/report_messages.h"
@@ -109,7 +110,12 @@ QLineEdit* editorOf(QWidget* control) {
 }  // namespace
 
 RandomUser::RandomUser(DIN5480& window, std::uint64_t seed, const QString& reportFolder)
-    : window_(window), seed_(seed), random_(seed), folder_(reportFolder) {
+    : window_(window),
+      keyWindow_(&window),
+      seed_(seed),
+      random_(seed),
+      folder_(reportFolder),
+      refusedFileKind_(QString::fromUtf8(report::messages::kReportFile)) {
     for (const Field field : kAllFields) {
         QLineEdit* editor = window_.controls().field(field);
         if (editor == nullptr) {
@@ -141,9 +147,11 @@ RandomUser::RandomUser(DIN5480& window, std::uint64_t seed, const QString& repor
     window_.activateWindow();
     // Keys go to the focused window; without activation they still reach the window's focus.
     static_cast<void>(QTest::qWaitForWindowActive(&window_));
+    details_ = std::make_unique<DetailsUser>(*this);
 }
 
 RandomUser::~RandomUser() {
+    details_.reset();
     window_.setMessageSink({});
     window_.setSaveFileChooser({});
     window_.setPrintDialog({});
@@ -184,6 +192,7 @@ RandomUser::Action RandomUser::nextAction() {
         {Action::TabAndPress, 5},
         {Action::ClickAnywhere, 3},
         {Action::FillForm, 8},
+        {Action::Details, 30},
     };
     int total = 0;
     for (const Weighted& w : weights) {
@@ -207,6 +216,7 @@ void RandomUser::perform(Action action) {
         boxWatcherTicks_ = 0;
         boxWatcher_.start();
     }
+    keyWindow_ = &window_;
     giveFocusBackToTheWindow();
     switch (action) {
         case Action::TypeText:
@@ -245,13 +255,20 @@ void RandomUser::perform(Action action) {
         case Action::FillForm:
             fillForm();
             break;
+        case Action::Details:
+            details_->act();
+            break;
     }
     if (realMessageBoxes_) {
         boxWatcher_.stop();
         window_.setMessageSink([this](const QString& text) { messages_ << text; });
     }
-    // Lets the window repaint what changed: drawing odd texts is part of surviving them.
-    QCoreApplication::processEvents();
+    // Lets the windows repaint what changed: drawing odd texts is part of surviving them. A few
+    // rounds, since what one round handles may post more: a field that loses the focus when the
+    // other window is activated changes the main window, whose details window follows later.
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::processEvents();
+    }
     checkAfterAction();
 }
 
@@ -445,16 +462,13 @@ void RandomUser::clickReportButton(const char* name) {
     const bool realSaveDialog = qstrcmp(name, "cmd3") == 0 && chance(15);
     if (realSaveDialog) {
         window_.setSaveFileChooser({});
-        boxWatcherTicks_ = 0;
-        boxWatcher_.start();
+        expectRealSaveDialog();
     }
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     if (realSaveDialog) {
         window_.setSaveFileChooser(
             [this](const QString& initial) { return chooseReportFile(initial); });
-        if (!realMessageBoxes_) {
-            boxWatcher_.stop();
-        }
+        doneWithRealSaveDialog();
     }
     note(QStringLiteral("click %1%2")
              .arg(QString::fromLatin1(name),
@@ -565,7 +579,7 @@ QWindow* RandomUser::keyboardWindow() {
     if (QWidget* popup = QApplication::activePopupWidget()) {
         return popup->windowHandle();
     }
-    return window_.windowHandle();
+    return keyWindow_->windowHandle();
 }
 
 void RandomUser::giveFocusBackToTheWindow() {
@@ -573,9 +587,9 @@ void RandomUser::giveFocusBackToTheWindow() {
     // platform leaves the closed one active, so the test does what the window manager would.
     if (QApplication::activePopupWidget() == nullptr &&
         QApplication::activeModalWidget() == nullptr &&
-        QGuiApplication::focusWindow() != window_.windowHandle()) {
-        window_.activateWindow();
-        static_cast<void>(QTest::qWaitForWindowActive(&window_, 500));
+        QGuiApplication::focusWindow() != keyWindow_->windowHandle()) {
+        keyWindow_->activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(keyWindow_, 500));
     }
 }
 
@@ -772,6 +786,19 @@ QString RandomUser::longText() {
 
 // --- dialogs -----------------------------------------------------------------------------------
 
+void RandomUser::expectRealSaveDialog(std::optional<QString> exportSuffix) {
+    exportDialogSuffix_ = std::move(exportSuffix);
+    boxWatcherTicks_ = 0;
+    boxWatcher_.start();
+}
+
+void RandomUser::doneWithRealSaveDialog() {
+    exportDialogSuffix_.reset();
+    if (!realMessageBoxes_) {
+        boxWatcher_.stop();
+    }
+}
+
 QString RandomUser::chooseReportFile(const QString& initialName) {
     const auto answer = below(100);
     const int number = actionNumber_;
@@ -855,6 +882,10 @@ void RandomUser::answer(QWidget& modal) {
         answerSaveDialog(*dialog);
         return;
     }
+    if (modal.objectName() == QStringLiteral("aboutBox")) {
+        details_->closeAboutBox(modal);
+        return;
+    }
     auto* box = qobject_cast<QMessageBox*>(&modal);
     if (box == nullptr) {
         fail(QStringLiteral("an unexpected modal window: %1")
@@ -897,7 +928,7 @@ void RandomUser::answer(QWidget& modal) {
 void RandomUser::answerSaveDialog(QFileDialog& dialog) {
     const auto answer = below(100);
     if (answer < 40) {
-        ++reportsCancelled_;
+        ++(exportDialogSuffix_ ? details_->exportsCancelled_ : reportsCancelled_);
         note(QStringLiteral("real save dialog cancelled"));
         if (answer < 25) {
             QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -913,10 +944,12 @@ void RandomUser::answerSaveDialog(QFileDialog& dialog) {
         return;
     }
     // A new name, or (then the dialog asks first) the one written last.
+    const QString suffix = exportDialogSuffix_.value_or(QStringLiteral("txt"));
+    QString& last = exportDialogSuffix_ ? lastDialogExport_ : lastDialogReport_;
     const QString path =
-        answer < 80 || lastDialogReport_.isEmpty()
-            ? QDir(folder_).filePath(QStringLiteral("dialog_%1.txt").arg(actionNumber_))
-            : lastDialogReport_;
+        answer < 80 || !last.endsWith(u'.' + suffix)
+            ? QDir(folder_).filePath(QStringLiteral("dialog_%1.%2").arg(actionNumber_).arg(suffix))
+            : last;
     nameField->setFocus();
     nameField->selectAll();
     QTest::keyClicks(nameField, path);
@@ -924,8 +957,12 @@ void RandomUser::answerSaveDialog(QFileDialog& dialog) {
         QTest::keyClick(completions, Qt::Key_Escape);
     }
     QTest::keyClick(nameField, Qt::Key_Return);
-    lastDialogReport_ = path;
-    reportWritten_ = path;
+    last = path;
+    if (exportDialogSuffix_) {
+        details_->exportWritten_ = path;
+    } else {
+        reportWritten_ = path;
+    }
     note(QStringLiteral("real save dialog answered %1").arg(shown(QFileInfo(path).fileName())));
 }
 
@@ -937,20 +974,23 @@ void RandomUser::checkAfterAction() {
     }
     checkResultFields();
     checkNoOpenWindows();
+    details_->check();
 
     const QStringList fresh = messages_.mid(messagesBeforeAction_);
     for (const QString& message : fresh) {
         const bool known = programMessages_.contains(message);
         ++messageCounts_[known ? message : QStringLiteral("报告文件…无法写入")];
         const bool namesRefusedFile =
-            reportRefused_ &&
-            message.startsWith(report::messages::fileNotWritten(*reportRefused_, {}));
+            reportRefused_ && message.startsWith(report::messages::fileNotWritten(
+                                  *reportRefused_, {}, refusedFileKind_));
         if (!known && !namesRefusedFile) {
             fail(QStringLiteral("an unexpected message: %1").arg(shown(message)));
         }
     }
     if (reportRefused_) {
-        ++reportsRefused_;
+        ++(refusedFileKind_ == QString::fromUtf8(report::messages::kReportFile)
+               ? reportsRefused_
+               : details_->exportsRefused_);
         if (fresh.isEmpty()) {
             fail(QStringLiteral("no message for a report that could not be written to %1")
                      .arg(shown(*reportRefused_)));
@@ -966,6 +1006,7 @@ void RandomUser::checkAfterAction() {
     }
     reportWritten_.reset();
     reportRefused_.reset();
+    refusedFileKind_ = QString::fromUtf8(report::messages::kReportFile);
     printed_.reset();
 
     if (!kWholeNumberText.match(QString::fromStdString(window_.document().runState().k))
@@ -1003,7 +1044,8 @@ void RandomUser::checkNoOpenWindows() {
         fail(QStringLiteral("a drop-down or menu is left open"));
     }
     for (const QWidget* top : QApplication::topLevelWidgets()) {
-        if (top != &window_ && top->isVisible() && top->windowType() != Qt::ToolTip) {
+        if (top != &window_ && top != details_->window() && top->isVisible() &&
+            top->windowType() != Qt::ToolTip) {
             fail(QStringLiteral("another window is shown: %1 %2")
                      .arg(QString::fromLatin1(top->metaObject()->className()), top->windowTitle()));
         }
@@ -1088,6 +1130,7 @@ void RandomUser::fail(const QString& what) {
     for (const QString& action : recentActions_) {
         text += QStringLiteral("\n  ") + action;
     }
+    text += details_->describe();
     text += u"\nfields:";
     for (const Field field : allFields_) {
         text += QStringLiteral("\n  %1 = %2")
@@ -1111,15 +1154,16 @@ QString RandomUser::summary() const {
                "refused %5 (with line breaks from the fields %10); printed %6, print cancelled %7; "
                "real message boxes closed %8; "
                "calculations without a message and with a diameter %9")
-        .arg(actions.join(QStringLiteral(", ")), messages.join(QStringLiteral(", ")))
-        .arg(reportsWritten_)
-        .arg(reportsCancelled_)
-        .arg(reportsRefused_)
-        .arg(pagesPrinted_)
-        .arg(printsCancelled_)
-        .arg(realBoxesClosed_)
-        .arg(calculationsWithResults_)
-        .arg(reportsWithBreaksInFields_);
+               .arg(actions.join(QStringLiteral(", ")), messages.join(QStringLiteral(", ")))
+               .arg(reportsWritten_)
+               .arg(reportsCancelled_)
+               .arg(reportsRefused_)
+               .arg(pagesPrinted_)
+               .arg(printsCancelled_)
+               .arg(realBoxesClosed_)
+               .arg(calculationsWithResults_)
+               .arg(reportsWithBreaksInFields_) +
+           details_->summary();
 }
 
 }  // namespace quillon::ui::test

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <random>
 
@@ -27,6 +28,8 @@ class DIN5480;
 
 namespace quillon::ui::test {
 
+class DetailsUser;
+
 // A user who works a window at random, from a seed: types any text into the fields (by keys, by
 // an input method, by pasting), edits with the keyboard, picks list entries, switches the kind,
 // calculates, resets, and writes and prints reports into a folder with the dialogs answered or
@@ -34,7 +37,7 @@ namespace quillon::ui::test {
 // of the usual ways. After every action it checks what must hold whatever the user did: the window
 // is shown, every result field holds a number text, no box, dialog or drop-down is left open, each
 // message is one the program has, and every report written reads back as GBK lines ended by CR LF
-// with no other line break.
+// with no other line break. Part of the actions go to the details window (see DetailsUser).
 class RandomUser final {
   public:
     RandomUser(DIN5480& window, std::uint64_t seed, const QString& reportFolder);
@@ -63,6 +66,7 @@ class RandomUser final {
         TabAndPress,
         ClickAnywhere,
         FillForm,
+        Details,
     };
 
     // Random choices; the generator's raw output keeps a seed's run the same on every library.
@@ -108,6 +112,11 @@ class RandomUser final {
     void answer(QWidget& modal);
     void answerSaveDialog(QFileDialog& dialog);
 
+    // A real save dialog is about to open; `exportSuffix` names the export it is for (none: the
+    // report). Answered by the box watcher until doneWithRealSaveDialog().
+    void expectRealSaveDialog(std::optional<QString> exportSuffix = std::nullopt);
+    void doneWithRealSaveDialog();
+
     // The rules checked after every action; the first broken one is kept in fault_.
     void checkAfterAction();
     void checkResultFields();
@@ -117,7 +126,10 @@ class RandomUser final {
     void fail(const QString& what);
     void note(const QString& what);
 
+    friend class DetailsUser;
+
     DIN5480& window_;
+    QWidget* keyWindow_;  // the window the keyboard types into: the main one or the details one
     std::uint64_t seed_;
     std::mt19937_64 random_;
     QString folder_;
@@ -131,6 +143,9 @@ class RandomUser final {
     // What a dialog answered during the current action, checked once the action is over.
     std::optional<QString> reportWritten_;
     std::optional<QString> reportRefused_;  // a name that cannot be written: a message is due
+    QString refusedFileKind_;               // what the message calls the file (报告文件, ...)
+    std::optional<QString> exportDialogSuffix_;  // the real save dialog is for an export
+    QString lastDialogExport_;
     std::optional<QString> printed_;
     QString lastDialogReport_;
     int messagesBeforeAction_ = 0;
@@ -154,6 +169,8 @@ class RandomUser final {
     int printsCancelled_ = 0;
     int realBoxesClosed_ = 0;
     int calculationsWithResults_ = 0;
+
+    std::unique_ptr<DetailsUser> details_;  // last: it uses the rest while it lives
 };
 
 }  // namespace quillon::ui::test

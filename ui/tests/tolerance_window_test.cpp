@@ -331,6 +331,12 @@ void ToleranceWindowTest::proposesThePinDiameter() {
     w.type("Combo1", "10.00");
     QTest::keyClick(w.control<QComboBox>("Combo1"), Qt::Key_Return);
     QCOMPARE(w.text("Text16"), "3.464");
+    // Nor is leaving the list with an entry's text typed into it.
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    w.control<QLineEdit>("Text1")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(w.text("Combo1"), "10.00");
+    QCOMPARE(w.text("Text16"), "3.464");
     w.type("Combo1", "2.2");
     QTest::keyClick(w.control<QComboBox>("Combo1"), Qt::Key_Return);
     QCOMPARE(w.text("Text16"), "3.464");

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "event_guard.h"
+
 namespace quillon::ui {
 
 void nameControl(QWidget& control, const char* objectName, const QString& caption) {
@@ -17,6 +19,7 @@ void nameControl(QWidget& control, const char* objectName, const QString& captio
 QLineEdit* addReadOnlyRow(QFormLayout& rows, const char* objectName, const QString& caption) {
     auto* field = new QLineEdit;
     field->setReadOnly(true);
+    new EventGuard(*field, refuseInputMethod);
     nameControl(*field, objectName, caption);
     auto* label = new QLabel(caption);
     label->setBuddy(field);

@@ -5,14 +5,13 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QImageReader>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <cmath>
-#include <functional>
 
+#include "event_guard.h"
 #include "glyph_circle.h"
 #include "menu_icon.h"
 #include "quillon/controls/group_frame.h"
@@ -39,21 +38,6 @@ void setColour(QWidget& widget, QPalette::ColorRole role, std::optional<QRgb> co
     }
 }
 
-// Runs a function on every event of the control it watches; true swallows the event.
-class EventGuard final : public QObject {
-  public:
-    EventGuard(QWidget& control, std::function<bool(QEvent&)> swallows)
-        : QObject(&control), swallows_(std::move(swallows)) {
-        control.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override { return swallows_(*event); }
-
-  private:
-    std::function<bool(QEvent&)> swallows_;
-};
-
 // Enter does nothing in the lists: a typed module is not a picked one.
 bool isEnter(QEvent& event) {
     if (event.type() != QEvent::KeyPress) {
@@ -61,25 +45,6 @@ bool isEnter(QEvent& event) {
     }
     const int key = static_cast<QKeyEvent&>(event).key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-// A read-only field takes no text from an input method. The toolkit tells the system's input
-// method that a read-only line edit accepts input and then inserts what it commits (QTBUG-119182),
-// so pinyin typed into a result field would replace the result.
-bool refuseInputMethod(QEvent& event) {
-    if (event.type() == QEvent::InputMethod) {
-        event.ignore();
-        return true;
-    }
-    if (event.type() == QEvent::InputMethodQuery) {
-        auto& query = static_cast<QInputMethodQueryEvent&>(event);
-        if (query.queries().testFlag(Qt::ImEnabled)) {
-            query.setValue(Qt::ImEnabled, false);
-            query.accept();
-            return true;
-        }
-    }
-    return false;
 }
 
 QLabel* createLabel(const QString& text, const LayoutFont& font, QWidget* parent,
@@ -124,6 +89,10 @@ QWidget* createControl(const ControlLayout& row, QWidget* parent) {
             list->setEditable(true);
             list->setInsertPolicy(QComboBox::NoInsert);
             list->setCompleter(nullptr);  // the typed text stays exactly as typed
+            // Nor does leaving the list pick the entry whose text was typed (the toolkit would
+            // then raise activated, as for a pick: a typed module would replace the pin diameter).
+            QObject::disconnect(list->lineEdit(), SIGNAL(editingFinished()), list,
+                                SLOT(_q_editingFinished()));
             list->setFont(fontOf(row.font));
             list->setEditText(text);
             new EventGuard(*list, isEnter);
