@@ -61,7 +61,10 @@ InspectionValues SplineDocument::inspection(const SplineProfile& profile) const 
         return values;
     }
     const DeviationResult& deviation = this->deviation();
-    values.tolerance = report::toleranceText(fields);
+    // Neither grade nor letter typed: no tolerance to show, rather than an empty text.
+    if (std::string tolerance = report::toleranceText(fields); !tolerance.empty()) {
+        values.tolerance = std::move(tolerance);
+    }
     if (values.W) {
         values.wLimits =
             report::spanLimits(fields, deviation.nearDeviation, deviation.farDeviation);

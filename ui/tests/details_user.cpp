@@ -232,6 +232,10 @@ void DetailsUser::chooseMenuEntry() {
         return;
     }
     const QString how = byKeys ? QStringLiteral("keys") : QStringLiteral("mouse");
+    if (entries[index]->text() == QStringLiteral("GB/T 3478.1 花键…")) {
+        closeGbtWindow(how);  // a window of its own, not a page of the details window
+        return;
+    }
     if (index == pages) {
         const QString copied = QGuiApplication::clipboard()->text();
         user_.note(QStringLiteral("menu copy results (%1)").arg(how));
@@ -256,6 +260,21 @@ void DetailsUser::chooseMenuEntry() {
     const QString page = control<QTabWidget>("detailTabs")->currentWidget()->objectName();
     ++pagesOpened_[page];
     user_.note(QStringLiteral("menu page %1 (%2)").arg(page, how));
+}
+
+void DetailsUser::closeGbtWindow(const QString& how) {
+    user_.note(QStringLiteral("menu GB/T 3478.1 window (%1)").arg(how));
+    QWidget* gbt = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QStringLiteral("gbt3478Window") && top->isVisible()) {
+            gbt = top;
+        }
+    }
+    if (gbt == nullptr) {
+        user_.fail(QStringLiteral("the GB/T 3478.1 entry showed no window"));
+        return;
+    }
+    gbt->close();
 }
 
 void DetailsUser::closeAboutBox(QWidget& box) {

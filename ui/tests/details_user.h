@@ -37,6 +37,7 @@ class DetailsUser final {
     QWidget* window() const;
     // The about box the menu opened, closed in one of the usual ways.
     void closeAboutBox(QWidget& box);
+    void closeGbtWindow(const QString& how);
 
     QString describe() const;  // the strength inputs, for a fault's description
     QString summary() const;
