@@ -90,15 +90,18 @@ std::string zone(const ToleranceZone& z, double left, const Sheet& sheet) {
                 z.effective ? "作用" : "实际", "middle");
 }
 
-// A dimension line with a tick at each end and its label to the right at `labelAt` (a fraction
-// of the way from its shaft end to its hub end), so that two marks' labels stand apart.
-std::string clearance(const ClearanceMark& mark, double x, const Sheet& sheet, double labelAt) {
+// A dimension line with a tick at each end and its label at `labelAt` (a fraction of the way from
+// its shaft end to its hub end), to its left or right (`anchor` "end" or "start"), so that two
+// marks' labels stand apart and neither crosses the other's line.
+std::string clearance(const ClearanceMark& mark, double x, const Sheet& sheet, double labelAt,
+                      const char* anchor) {
     const double from = sheet.y(mark.from);
     const double to = sheet.y(mark.to);
     const char* stroke = " stroke=\"#000000\" stroke-width=\"0.3\"";
     return line(x, from, x, to, stroke) + line(x - 1.5, from, x + 1.5, from, stroke) +
            line(x - 1.5, to, x + 1.5, to, stroke) +
-           text(x + 2.5, from + (to - from) * labelAt + kTextSize / 3, mark.label);
+           text(anchor[0] == 'e' ? x - 2.5 : x + 2.5, from + (to - from) * labelAt + kTextSize / 3,
+                mark.label, anchor);
 }
 
 std::string legend(double y) {
@@ -138,8 +141,16 @@ std::string zoneDiagramSvg(const ZoneDiagram& diagram, std::string_view creator)
         svg += zone(diagram.zones[i], kColumns[i], sheet);
     }
     if (diagram.clearances.size() == 2) {
-        svg += clearance(diagram.clearances[0], kLeastClearanceAt, sheet, 0.5);
-        svg += clearance(diagram.clearances[1], kGreatestClearanceAt, sheet, 1.0);
+        svg += clearance(diagram.clearances[0], kLeastClearanceAt, sheet, 0.5, "end");
+        svg += clearance(diagram.clearances[1], kGreatestClearanceAt, sheet, 1.0, "start");
+    }
+    // Each part's name and class under its two columns ("内花键 9H", the start of its zones'
+    // names).
+    for (std::size_t i = 0; i + 1 < diagram.zones.size() && i + 1 < kColumns.size(); i += 2) {
+        const std::string& name = diagram.zones[i].name;
+        const std::size_t end = name.find(' ', name.find(' ') + 1);
+        svg += text((kColumns[i] + kColumns[i + 1] + kZoneWidth) / 2, kTop + kPlotHeight + 7,
+                    name.substr(0, end), "middle");
     }
     svg += legend(kTop + kPlotHeight + 14);
     svg += "</g>\n</svg>\n";
