@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "quillon/report/lite_report.h"
 #include "quillon/version.h"
@@ -16,6 +17,7 @@ namespace quillon::report {
 namespace {
 
 constexpr qreal kTwipsPerInch = 1440;
+constexpr qreal kMillimetresPerInch = 25.4;
 
 // The name a print queue or a PDF reader shows for the document: its title line, and the
 // program and version that made it.
@@ -31,10 +33,27 @@ void nameDocument(QPagedPaintDevice& device, const QString& title) {
     }
 }
 
+// The figure under the lines that end at `top` (device pixels from the top of the page).
+void printFigure(QPainter& painter, QPagedPaintDevice& device, const PrintedFigure& figure,
+                 qreal top) {
+    const qreal pixelsPerMm = device.logicalDpiY() / kMillimetresPerInch;
+    const qreal pageHeight = device.height();
+    if (pageHeight - top < figure.minimumHeightMm * pixelsPerMm && device.newPage()) {
+        top = 0;
+    }
+    const qreal width = std::min<qreal>(device.width(), figure.maximumWidthMm * pixelsPerMm);
+    const qreal height = std::min(pageHeight - top, figure.maximumHeightMm * pixelsPerMm);
+    if (height > 0) {  // none when the device could not start the new page
+        painter.save();
+        figure.paint(painter, QRectF(0, top, width, height));
+        painter.restore();
+    }
+}
+
 }  // namespace
 
 bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& lines,
-                 const PrintStyle& style) {
+                 const PrintStyle& style, const PrintedFigure& figure) {
     if (!lines.empty()) {
         nameDocument(device, QString::fromStdString(lines.front()));
     }
@@ -67,6 +86,9 @@ bool printReport(QPagedPaintDevice& device, const std::vector<std::string>& line
         first = false;
         painter.drawText(QPointF(x, top + metrics.ascent()), QString::fromStdString(line));
         top += metrics.lineSpacing();
+    }
+    if (figure.paint) {
+        printFigure(painter, device, figure, top + metrics.lineSpacing());
     }
     return painter.end();
 }

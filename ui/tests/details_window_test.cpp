@@ -7,6 +7,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -16,6 +19,7 @@
 #include "details_rows.h"
 #include "drawing_data_page.h"
 #include "quillon/document/connection.h"
+#include "quillon/document/connection_report.h"
 #include "quillon/document/drawing_data.h"
 #include "quillon/engine/field_text.h"
 
@@ -495,6 +499,59 @@ void DetailsWindowTest::showsTheConnectionOfTheWorkedFit() {
     QVERIFY(status->text().startsWith("配合只有一个公差带"));
     QCOMPARE(table->rowCount(), 0);
     QVERIFY(w.messages.isEmpty());
+}
+
+// The print holds the report with its connection section and, under it, the zone diagram with
+// its boundary labels; a cancelled dialog prints nothing, a printer that cannot start says so.
+void DetailsWindowTest::printsTheConnectionWithItsZoneDiagram() {
+    driver_ = std::make_unique<WindowDriver>(WindowEdition::tolerance());
+    WindowDriver& w = *driver_;
+    chooseFromMenu(w, "花键标记…");
+    auto* details = w.window->findChild<QWidget*>("splineDetails");
+    auto* designation = details->findChild<QLineEdit*>("designationInput");
+    designation->setText("DIN 5480 - W 50 x 2 x 30 x 24 x 8f");
+    QTest::keyClick(designation, Qt::Key_Return);
+    chooseFromMenu(w, "配合…");
+    auto* fit = details->findChild<QLineEdit*>("connectionFit");
+    fit->selectAll();
+    QTest::keyClicks(fit, "9H/8f");
+
+    QTemporaryDir folder;
+    QString pdf = folder.filePath("配合.pdf");
+    bool accept = false;
+    auto* page = details->findChild<ConnectionPage*>("connectionPage");
+    page->setPrintDialog([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return accept;
+    });
+    auto* print = details->findChild<QWidget*>("printConnection");
+    QTest::mouseClick(print, Qt::LeftButton);
+    QVERIFY(!QFile::exists(pdf));
+
+    accept = true;
+    QTest::mouseClick(print, Qt::LeftButton);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    if (!pdftotext.waitForFinished(20000)) {
+        QSKIP("pdftotext is not available");
+    }
+    QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    printed.remove(QRegularExpression("\\s"));
+    const document::Connection connection =
+        *document::connection(w.window->document(), "9H/8f").connection;
+    for (const std::string& line : document::connectionReportLines(connection)) {
+        const QString expected = QString::fromStdString(line).remove(QRegularExpression("\\s"));
+        QVERIFY2(printed.contains(expected), qPrintable(expected));
+    }
+    for (const char* label : {"+45", "+71", "−22", "−72", "作用公差带"}) {
+        QVERIFY2(printed.contains(QString::fromUtf8(label)), label);
+    }
+    QVERIFY(w.messages.isEmpty());
+
+    pdf = "/nonexistent-folder/配合.pdf";
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(w.messages, QStringList{"无法打印：打印机未能开始打印"});
 }
 
 }  // namespace quillon::ui::test

@@ -119,6 +119,7 @@ class DetailsWindowTest final : public QObject {
     void copiesTheReportHeadedByTheDesignation();
     void checksTheStrengthOfTheExample();
     void showsTheConnectionOfTheWorkedFit();
+    void printsTheConnectionWithItsZoneDiagram();
 
   private:
     std::unique_ptr<WindowDriver> driver_;

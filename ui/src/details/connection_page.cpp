@@ -10,19 +10,24 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "connection_rows.h"
+#include "quillon/document/connection_report.h"
 #include "quillon/document/micrometre_text.h"
 #include "quillon/document/spline_document.h"
 #include "quillon/document/zone_diagram_svg.h"
 #include "quillon/engine/display_decimals.h"
 #include "quillon/engine/field_text.h"
+#include "quillon/report/printed_report.h"
 #include "quillon/report/report_file.h"
 #include "quillon/textio/strict_number.h"
+#include "zone_diagram_painter.h"
 #include "zone_diagram_view.h"
 
 using namespace quillon::engine;
@@ -32,6 +37,8 @@ namespace quillon::ui {
 namespace {
 
 constexpr int kColumns = 3;
+// About as wide as it is high, as the page shows it.
+constexpr qreal kPrintedDiagramWidthMm = 130;
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -91,12 +98,15 @@ ConnectionPage::ConnectionPage(const document::SplineDocument& document, Message
 
     copy_ = namedButton("copyConnection", QStringLiteral("复制"));
     exportSvg_ = namedButton("exportConnectionSvg", QStringLiteral("导出公差带图 SVG…"));
+    print_ = namedButton("printConnection", QStringLiteral("打印…"));
     connect(copy_, &QPushButton::clicked, this, &ConnectionPage::copy);
     connect(exportSvg_, &QPushButton::clicked, this, &ConnectionPage::exportSvg);
+    connect(print_, &QPushButton::clicked, this, &ConnectionPage::print);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy_);
     buttons->addWidget(exportSvg_);
+    buttons->addWidget(print_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fitRow);
@@ -106,6 +116,8 @@ ConnectionPage::ConnectionPage(const document::SplineDocument& document, Message
     layout->addLayout(buttons);
     setFocusProxy(fit_);
 }
+
+ConnectionPage::~ConnectionPage() = default;
 
 // The check of the window's own part: W (shafts only) or M typed, its size, deviation and
 // verdict in words.
@@ -158,6 +170,7 @@ void ConnectionPage::showConnection() {
                                    : std::nullopt);
     copy_->setEnabled(connection_.has_value());
     exportSvg_->setEnabled(connection_.has_value());
+    print_->setEnabled(connection_.has_value());
     // There are no anvils for the inside of a hub: it is measured over pins only.
     measuredW_->setEnabled(ownKind(document_) == SplineKind::External);
 }
@@ -240,6 +253,34 @@ void ConnectionPage::exportSvg() {
         document::zoneDiagramSvg(document::zoneDiagram(*connection_), document_.drawingCreator()));
     if (const auto failure = report::replaceFile(chosen, bytes, QStringLiteral("公差带图文件"))) {
         showMessage_(*failure);
+    }
+}
+
+// The report's lines as the lite edition prints its report, then the zone diagram as the page
+// shows it.
+void ConnectionPage::print() {
+    if (!connection_) {
+        return;
+    }
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    const bool accepted = printDialog_ ? printDialog_(*printer_) : [this] {
+        QPrintDialog dialog(printer_.get(), this);
+        return dialog.exec() == QDialog::Accepted;
+    }();
+    if (!accepted) {
+        return;  // a cancelled print dialog prints nothing
+    }
+    const document::ZoneDiagram diagram = document::zoneDiagram(*connection_);
+    report::PrintedFigure figure;
+    figure.maximumWidthMm = kPrintedDiagramWidthMm;
+    figure.paint = [&diagram, screenFont = font()](QPainter& painter, const QRectF& area) {
+        printZoneDiagram(painter, diagram, area, screenFont);
+    };
+    if (!report::printReport(*printer_, document::reportLines(document_, *connection_), {},
+                             figure)) {
+        showMessage_(QStringLiteral("无法打印：打印机未能开始打印"));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "details_rows.h"
@@ -10,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QTableWidget;
 
@@ -23,14 +25,15 @@ class ZoneDiagramView;
 
 // The page "配合" (edition with tolerances): the spline in the main window and its mate in the fit
 // typed here, both parts' limits and the clearances as a table and as a zone diagram, and the
-// check of a measured W or M of the window's own part. The fit follows the window's class until
-// the user types one.
+// check of a measured W or M of the window's own part, and the connection's report printed with
+// its zone diagram. The fit follows the window's class until the user types one.
 class ConnectionPage final : public QWidget {
   public:
     using MessageSink = PageMessageSink;
     // `showMessage` tells the user when the export cannot be written (the main window's box).
     ConnectionPage(const document::SplineDocument& document, MessageSink showMessage,
                    QWidget* parent = nullptr);
+    ~ConnectionPage() override;
 
     void refresh();
 
@@ -38,6 +41,9 @@ class ConnectionPage final : public QWidget {
     // replace it; the default is the toolkit's save dialog titled "导出公差带图".
     using SaveFileChooser = PageSaveFileChooser;
     void setSaveFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
+    // The print dialog: true to print. Tests replace it; the default is the toolkit's.
+    using PrintDialogRunner = PagePrintDialog;
+    void setPrintDialog(PrintDialogRunner runner) { printDialog_ = std::move(runner); }
 
   private:
     QWidget* makeMeasurementRows();
@@ -48,6 +54,7 @@ class ConnectionPage final : public QWidget {
                             bool& within) const;
     void copy();
     void exportSvg();
+    void print();
 
     const document::SplineDocument& document_;
     MessageSink showMessage_;
@@ -60,9 +67,12 @@ class ConnectionPage final : public QWidget {
     QLabel* measurementResult_;
     QPushButton* copy_;
     QPushButton* exportSvg_;
+    QPushButton* print_;
     bool fitTyped_ = false;  // the user's fit stays; else the fit follows the window's class
     std::optional<document::Connection> connection_;
     SaveFileChooser chooser_;
+    PrintDialogRunner printDialog_;
+    std::unique_ptr<QPrinter> printer_;  // made on first print and kept, with the user's choices
     QString lastFolder_;
 };
 

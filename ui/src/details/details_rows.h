@@ -7,6 +7,7 @@
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QTableWidget;
 class QWidget;
@@ -21,6 +22,8 @@ using PageMessageSink = std::function<void(const QString&)>;
 // A page's save dialog: the chosen file name, or an empty text on cancel. Tests replace it.
 using PageSaveFileChooser =
     std::function<QString(const QString& initialName, const QString& filter)>;
+// A page's print dialog: true to print on the given printer. Tests replace it.
+using PagePrintDialog = std::function<bool(QPrinter& printer)>;
 
 void nameControl(QWidget& control, const char* objectName, const QString& caption);
 

@@ -7,10 +7,8 @@
 
 namespace quillon::ui {
 
-// The tolerance zones of a connection painted from document::zoneDiagram: the zero line, the
-// hub's and the shaft's zones side by side, effective zones hatched and actual ones in a solid
-// tone (so that they differ without colour), every boundary labelled in µm, and the least and
-// greatest clearance as dimension lines. Its accessible description is the diagram in words.
+// The tolerance zones of a connection on a page, painted by paintZoneDiagram on white. Its
+// accessible description is the diagram in words.
 class ZoneDiagramView final : public QWidget {
   public:
     explicit ZoneDiagramView(QWidget* parent = nullptr);
