@@ -18,7 +18,10 @@ namespace {
 
 // Runs read_<format>.py on the drawing; returns what it printed.
 std::string readBack(const std::string& format, const std::string& drawing) {
-    const std::string path = testing::TempDir() + "quillon_profile." + format;
+    // One file per test: CTest runs the cases side by side.
+    const std::string path = testing::TempDir() + "quillon_profile_" +
+                             testing::UnitTest::GetInstance()->current_test_info()->name() + "." +
+                             format;
     std::ofstream(path, std::ios::binary) << drawing;
     const std::string command =
         "/usr/bin/python3 " QUILLON_GEOMETRY_TEST_DIR "/read_" + format + ".py " + path;
