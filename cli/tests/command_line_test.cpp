@@ -9,26 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "command_run.h"
 #include "python_reader.h"
 #include "quillon/cli/command_line.h"
 
 namespace quillon::cli {
 namespace {
 
-struct Outcome {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> arguments, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCommandLine(
-        arguments, std::filesystem::path(QUILLON_TOLERANCE_DB_FILE).parent_path(), in, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::Outcome;
+using test::run;
 
 TEST(CommandLine, ExitCodesAndWhatIsSaid) {
     struct Case {

@@ -8,26 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "command_run.h"
 #include "python_reader.h"
 #include "quillon/cli/command_line.h"
 
 namespace quillon::cli {
 namespace {
 
-struct Outcome {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> arguments, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCommandLine(
-        arguments, std::filesystem::path(QUILLON_TOLERANCE_DB_FILE).parent_path(), in, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::Outcome;
+using test::run;
 
 std::vector<std::string> gbt(std::vector<std::string> more) {
     std::vector<std::string> arguments = {"--standard", "gbt3478", "--z", "24", "--m", "2.5"};
@@ -105,8 +94,9 @@ for v in (h["T_lambda"], h["lambda"], h["E_max"], h["E_min"], h["Ev_max"], h["Ev
     }
 }
 
-// The tooth is drawn at its basic width, so a pin and an anvil measure the printed M and W. Its flanks are chords within 0.5 µm of the involute, which lets a
-// pin sink up to about 1 µm deeper on each side: hence 2 µm.
+// The tooth is drawn at its basic width, so a pin and an anvil measure the printed M and W. Its
+// flanks are chords within 0.5 µm of the involute, which lets a pin sink up to about 1 µm deeper on
+// each side: hence 2 µm.
 TEST(GbtCommand, DrawingMeasuresAsPrinted) {
     if (!textio::test::pythonAvailable()) {
         GTEST_SKIP() << "no Python to read the drawing back";

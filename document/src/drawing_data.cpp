@@ -17,7 +17,6 @@ namespace quillon::document {
 namespace {
 
 constexpr char kNone[] = "—";
-constexpr std::array<const char*, 3> kHeader = {"名称", "代号", "数值"};
 
 std::string orNone(const std::string& text) {
     return text.empty() ? kNone : text;
@@ -169,7 +168,7 @@ std::string drawingDataCsv(const DrawingTable& table) {
     std::ostringstream out;
     textio::CsvWriter::writeByteOrderMark(out);
     textio::CsvWriter csv(out);
-    csv.writeRecord({kHeader[0], kHeader[1], kHeader[2]});
+    csv.writeRecord({kTableHeader[0], kTableHeader[1], kTableHeader[2]});
     for (const auto& row : table.rows) {
         csv.writeRecord({row[0], row[1], row[2]});
     }
@@ -182,7 +181,7 @@ std::string drawingDataTsv(const DrawingTable& table) {
         text.append(cells[0]).append("\t").append(cells[1]).append("\t").append(cells[2]);
         text += '\n';
     };
-    line(kHeader);
+    line(kTableHeader);
     for (const auto& row : table.rows) {
         line(row);
     }

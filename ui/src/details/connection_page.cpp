@@ -36,7 +36,6 @@ using quillon::document::MeasuredQuantity;
 namespace quillon::ui {
 namespace {
 
-constexpr int kColumns = 3;
 // About as wide as it is high, as the page shows it.
 constexpr qreal kPrintedDiagramWidthMm = 130;
 
@@ -78,17 +77,8 @@ ConnectionPage::ConnectionPage(const document::SplineDocument& document, Message
     });
     status_ = messageLabel("connectionStatus", true);
 
-    table_ = new QTableWidget(0, kColumns);
-    nameControl(*table_, "connectionTable", QStringLiteral("配合尺寸"));
-    table_->setHorizontalHeaderLabels(
-        {text(kConnectionHeader[0]), text(kConnectionHeader[1]), text(kConnectionHeader[2])});
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    table_ = nameSymbolValueTable("connectionTable", QStringLiteral("配合尺寸"));
     table_->setTabKeyNavigation(false);  // Tab leaves the table for the measured values
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
     zones_ = new ZoneDiagramView;
     zones_->setObjectName(QStringLiteral("connectionZones"));
     zones_->setAccessibleName(QStringLiteral("公差带图"));
@@ -158,14 +148,7 @@ void ConnectionPage::calculate() {
 }
 
 void ConnectionPage::showConnection() {
-    const std::vector<ConnectionRow> rows =
-        connection_ ? connectionRows(*connection_) : std::vector<ConnectionRow>{};
-    table_->setRowCount(static_cast<int>(rows.size()));
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            showCell(*table_, row, column, text(rows[static_cast<std::size_t>(row)][column]));
-        }
-    }
+    showRows(*table_, connection_ ? connectionRows(*connection_) : std::vector<ConnectionRow>{});
     zones_->setDiagram(connection_ ? std::optional(document::zoneDiagram(*connection_))
                                    : std::nullopt);
     copy_->setEnabled(connection_.has_value());

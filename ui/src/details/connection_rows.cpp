@@ -1,5 +1,6 @@
 #include "connection_rows.h"
 
+#include "quillon/document/drawing_data.h"
 #include "quillon/document/micrometre_text.h"
 #include "quillon/engine/designation.h"
 #include "quillon/engine/display_decimals.h"
@@ -85,16 +86,7 @@ std::vector<ConnectionRow> connectionRows(const Connection& c) {
 }
 
 std::string connectionTsv(const std::vector<ConnectionRow>& rows) {
-    std::string text;
-    const auto line = [&text](const ConnectionRow& cells) {
-        text.append(cells[0]).append("\t").append(cells[1]).append("\t").append(cells[2]);
-        text += '\n';
-    };
-    line(kConnectionHeader);
-    for (const ConnectionRow& row : rows) {
-        line(row);
-    }
-    return text;
+    return document::drawingDataTsv(geometry::DrawingTable{rows});
 }
 
 }  // namespace quillon::ui

@@ -20,7 +20,4 @@ std::vector<ConnectionRow> connectionRows(const document::Connection& connection
 // The header and the rows as tab-separated lines, for the clipboard.
 std::string connectionTsv(const std::vector<ConnectionRow>& rows);
 
-// The table's column captions.
-inline const ConnectionRow kConnectionHeader = {"名称", "代号", "数值"};
-
 }  // namespace quillon::ui

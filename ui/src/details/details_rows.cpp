@@ -1,5 +1,7 @@
 #include "details_rows.h"
 
+#include <QHeaderView>
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +9,8 @@
 #include <QTableWidget>
 
 #include "event_guard.h"
+
+#include "quillon/document/drawing_data.h"
 
 namespace quillon::ui {
 
@@ -31,8 +35,12 @@ QString passStyle() {
     return QStringLiteral("color: #188018");
 }
 
+QString failColour() {
+    return QStringLiteral("#c01818");
+}
+
 QString failStyle() {
-    return QStringLiteral("color: #c01818");
+    return QStringLiteral("color: ") + failColour();
 }
 
 QLabel* messageLabel(const char* objectName, bool warning) {
@@ -56,6 +64,35 @@ QPushButton* namedButton(const char* objectName, const QString& caption) {
     auto* button = new QPushButton(caption);
     nameControl(*button, objectName, caption);
     return button;
+}
+
+QTableWidget* nameSymbolValueTable(const char* objectName, const QString& caption) {
+    const auto& header = document::kTableHeader;
+    auto* table = new QTableWidget(0, static_cast<int>(header.size()));
+    nameControl(*table, objectName, caption);
+    QStringList captions;
+    for (const std::string_view column : header) {
+        captions << QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
+    }
+    table->setHorizontalHeaderLabels(captions);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void showRows(QTableWidget& table, const std::vector<std::array<std::string, 3>>& rows) {
+    table.setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const std::string& cell = rows[static_cast<std::size_t>(row)][column];
+            showCell(table, row, column,
+                     QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size())));
+        }
+    }
 }
 
 void showCell(QTableWidget& table, int row, int column, const QString& text) {

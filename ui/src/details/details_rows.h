@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QFormLayout;
 class QLabel;
@@ -33,6 +36,8 @@ QLineEdit* addReadOnlyRow(QFormLayout& rows, const char* objectName, const QStri
 // The colours of a verdict (a style sheet); the text beside them always says the same in words.
 QString passStyle();
 QString failStyle();
+// The failure's colour alone, for a word of it in rich text.
+QString failColour();
 
 // A label that shows a message (a status, a reason, the measurement warnings): word-wrapped, red
 // when `warning`, and named only by objectName and description, so that assistive tools read the
@@ -44,6 +49,13 @@ void showMessageLines(QLabel& label, const QStringList& lines);
 
 // A push button named for assistive tools by its caption.
 QPushButton* namedButton(const char* objectName, const QString& caption);
+
+// A read-only table of names, symbols and values (名称 / 代号 / 数值), rows as high as their text,
+// the last column taking what room is left; its rows are shown with showCell.
+QTableWidget* nameSymbolValueTable(const char* objectName, const QString& caption);
+
+// Shows `rows` in such a table, cell by cell with showCell.
+void showRows(QTableWidget& table, const std::vector<std::array<std::string, 3>>& rows);
 
 // Sets a read-only cell's text, only when it differs so that a refresh keeps the user's selection.
 void showCell(QTableWidget& table, int row, int column, const QString& text);

@@ -16,29 +16,14 @@
 #include "quillon/report/report_file.h"
 
 namespace quillon::ui {
-namespace {
-
-constexpr int kColumns = 3;
-
-}  // namespace
+namespace {}  // namespace
 
 DrawingDataPage::DrawingDataPage(const document::SplineDocument& document, MessageSink showMessage,
                                  QWidget* parent)
     : QWidget(parent), document_(document), showMessage_(std::move(showMessage)) {
     setObjectName(QStringLiteral("drawingDataPage"));
-    table_ = new QTableWidget(0, kColumns);
-    nameControl(*table_, "drawingDataTable", QStringLiteral("参数表"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("名称"), QStringLiteral("代号"), QStringLiteral("数值")});
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    // Rows as high as their text, so that the whole table fits the page.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->verticalHeader()->hide();
+    table_ = nameSymbolValueTable("drawingDataTable", QStringLiteral("参数表"));
     table_->setWordWrap(true);  // the closing note takes two lines on a narrow page
-    QHeaderView* header = table_->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setStretchLastSection(true);
 
     auto* copyButton = namedButton("copyDrawingData", QStringLiteral("复制"));
     auto* exportButton = namedButton("exportDrawingDataCsv", QStringLiteral("导出 CSV…"));
@@ -56,14 +41,7 @@ DrawingDataPage::DrawingDataPage(const document::SplineDocument& document, Messa
 }
 
 void DrawingDataPage::refresh() {
-    const geometry::DrawingTable data = document::drawingData(document_);
-    table_->setRowCount(static_cast<int>(data.rows.size()));
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            showCell(*table_, row, column,
-                     QString::fromStdString(data.rows[static_cast<std::size_t>(row)][column]));
-        }
-    }
+    showRows(*table_, document::drawingData(document_).rows);
 }
 
 // The table as the document has it now, not as the last refresh showed it.

@@ -104,13 +104,7 @@ void SplineDetailsWindow::growTo(QSize wanted) {
 
 void SplineDetailsWindow::showPage(QWidget* page) {
     tabs_->setCurrentWidget(page);
-    if (!placed_) {
-        placeBesideMainWindow(*this, window_);
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    showBesideMainWindow(*this, window_, placed_);
     page->setFocus();
 }
 

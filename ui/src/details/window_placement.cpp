@@ -32,4 +32,14 @@ void placeBesideMainWindow(QWidget& window, const QWidget& mainWindow) {
     window.move(left, top);
 }
 
+void showBesideMainWindow(QWidget& window, const QWidget& mainWindow, bool& placed) {
+    if (!placed) {
+        placeBesideMainWindow(window, mainWindow);
+        placed = true;
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace quillon::ui

@@ -30,7 +30,6 @@ using quillon::gbt3478::InputField;
 namespace quillon::ui {
 namespace {
 
-constexpr int kColumns = 3;
 constexpr int kLeftColumnWidth = 360;  // pixels: the inputs and the messages wrapped under them
 constexpr const char* kModuleSeries[] = {"0.25", "0.5", "0.75", "1", "1.25", "1.5", "1.75", "2",
                                          "2.5",  "3",   "4",    "5", "6",    "8",   "10"};
@@ -38,30 +37,9 @@ constexpr double kAngles[] = {30, 37.5, 45};
 constexpr double kFlatRootAngle = 30;
 constexpr FitLetter kShaftLetters[] = {FitLetter::k, FitLetter::js, FitLetter::h,
                                        FitLetter::f, FitLetter::e,  FitLetter::d};
-const QString kProblemColour = QStringLiteral("#c01818");
 
 QString text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QPushButton* makeButton(const char* objectName, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    nameControl(*button, objectName, caption);
-    return button;
-}
-
-// A cell's text, changed only when it differs so that a refresh keeps the user's selection.
-void showCell(QTableWidget& table, int row, int column, const std::string& cell) {
-    const QString shown = QString::fromStdString(cell);
-    QTableWidgetItem* item = table.item(row, column);
-    if (item == nullptr) {
-        item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        table.setItem(row, column, item);
-    }
-    if (item->text() != shown) {
-        item->setText(shown);
-    }
 }
 
 // The list entry whose data is `value`, or the first.
@@ -82,7 +60,7 @@ Gbt3478Page::Gbt3478Page(PageMessageSink showMessage, std::string creator, QWidg
     designation_ = new QLineEdit;
     nameControl(*designation_, "gbtDesignation", QStringLiteral("花键标记"));
     designation_->setPlaceholderText(QStringLiteral("如 EXT 24z×2.5m×30R×5h GB/T 3478.1"));
-    auto* apply = makeButton("applyGbtDesignation", QStringLiteral("应用标记"));
+    auto* apply = namedButton("applyGbtDesignation", QStringLiteral("应用标记"));
     connect(apply, &QPushButton::clicked, this, &Gbt3478Page::applyDesignation);
     connect(designation_, &QLineEdit::returnPressed, this, &Gbt3478Page::applyDesignation);
     auto* designationRow = new QHBoxLayout;
@@ -94,27 +72,17 @@ Gbt3478Page::Gbt3478Page(PageMessageSink showMessage, std::string creator, QWidg
     status_ = messageLabel("gbtStatus", false);
     status_->setTextFormat(Qt::RichText);
 
-    table_ = new QTableWidget(0, kColumns);
-    nameControl(*table_, "gbtTable", QStringLiteral("计算结果"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("名称"), QStringLiteral("代号"), QStringLiteral("数值")});
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->verticalHeader()->hide();
-    QHeaderView* header = table_->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setStretchLastSection(true);
+    table_ = nameSymbolValueTable("gbtTable", QStringLiteral("计算结果"));
 
     scene_ = new QGraphicsScene(this);
     view_ = new ProfileView;
     view_->setScene(scene_);
     nameControl(*view_, "gbtProfileView", QStringLiteral("齿形图"));
 
-    auto* fit = makeButton("fitGbtView", QStringLiteral("适合窗口"));
+    auto* fit = namedButton("fitGbtView", QStringLiteral("适合窗口"));
     connect(fit, &QPushButton::clicked, view_, &ProfileView::fitAll);
-    copy_ = makeButton("copyGbt", QStringLiteral("复制结果"));
-    exportDxf_ = makeButton("exportGbtDxf", QStringLiteral("导出 DXF…"));
+    copy_ = namedButton("copyGbt", QStringLiteral("复制结果"));
+    exportDxf_ = namedButton("exportGbtDxf", QStringLiteral("导出 DXF…"));
     connect(copy_, &QPushButton::clicked, this, &Gbt3478Page::copy);
     connect(exportDxf_, &QPushButton::clicked, this, &Gbt3478Page::exportDxf);
     auto* buttons = new QHBoxLayout;
@@ -301,7 +269,7 @@ void Gbt3478Page::showStatus(const QStringList& problems, const QStringList& pla
     QStringList lines;
     for (const QString& problem : problems) {
         lines << QStringLiteral("<span style=\"color: %1\">%2</span>")
-                     .arg(kProblemColour, problem.toHtmlEscaped());
+                     .arg(failColour(), problem.toHtmlEscaped());
     }
     for (const QString& line : plain) {
         lines << line.toHtmlEscaped();
@@ -313,12 +281,7 @@ void Gbt3478Page::showStatus(const QStringList& problems, const QStringList& pla
 void Gbt3478Page::showTable() {
     data_ = result() != nullptr ? document::gbtDrawingData(*result(), run_.designation)
                                 : geometry::DrawingTable{};
-    table_->setRowCount(static_cast<int>(data_.rows.size()));
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            showCell(*table_, row, column, data_.rows[static_cast<std::size_t>(row)][column]);
-        }
-    }
+    showRows(*table_, data_.rows);
     copy_->setEnabled(result() != nullptr);
 }
 

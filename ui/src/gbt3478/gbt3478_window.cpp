@@ -27,13 +27,7 @@ Gbt3478Window::Gbt3478Window(DIN5480& window) : QWidget(&window, Qt::Window), wi
 }
 
 void Gbt3478Window::showAndRaise() {
-    if (!placed_) {
-        placeBesideMainWindow(*this, window_);
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    showBesideMainWindow(*this, window_, placed_);
     page_->setFocus();
 }
 

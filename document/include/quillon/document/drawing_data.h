@@ -1,12 +1,18 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "quillon/geometry/drawing_table.h"
 
 namespace quillon::document {
 
 class SplineDocument;
+
+// The captions of the columns of every table of names, symbols and values (the data table, the
+// connection's sizes, the GB/T 3478.1 results).
+inline constexpr std::array<std::string_view, 3> kTableHeader = {"名称", "代号", "数值"};
 struct Connection;
 
 // The spline's data table for a drawing (花键参数表): rows of 名称, 代号 and 数值, in the order a
@@ -26,7 +32,7 @@ geometry::DrawingTable drawingData(const SplineDocument& document, const Connect
 // a header row 名称,代号,数值, records ended by CR LF.
 std::string drawingDataCsv(const geometry::DrawingTable& table);
 
-// The table as tab-separated lines, each ended by "\n", for the clipboard.
+// The header and the table as tab-separated lines, each ended by "\n", for the clipboard.
 std::string drawingDataTsv(const geometry::DrawingTable& table);
 
 }  // namespace quillon::document
