@@ -1,5 +1,6 @@
 #include "window_placement.h"
 
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -34,6 +35,12 @@ void placeBesideMainWindow(QWidget& window, const QWidget& mainWindow) {
 
 void showBesideMainWindow(QWidget& window, const QWidget& mainWindow, bool& placed) {
     if (!placed) {
+        // The size the window will have once shown: its layout may still have to grow it to
+        // the minimum its pages need, and the placement must know the final width.
+        window.ensurePolished();
+        if (QLayout* layout = window.layout()) {
+            layout->activate();
+        }
         placeBesideMainWindow(window, mainWindow);
         placed = true;
     }
